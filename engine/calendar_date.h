@@ -1,0 +1,51 @@
+// A calendar date with its cached day number, the program's time scale: day 0 is
+// 31 December 1999 and day 1 is 1 January 2000.
+#pragma once
+
+#include <cstdint>
+
+namespace astrivo {
+
+// 64 bits, so that any triple of ints (a hand-edited year of 2000000000) has an exact day
+// number; for 1901..2099 the values are the same as 32-bit arithmetic gives.
+using DayNumber = std::int64_t;
+
+// Stores any triple unchecked (a day of 45 counts 45 days into the month).
+class CalendarDate {
+ public:
+  CalendarDate();  // today, through LocalToday()
+  CalendarDate(int day, int month, int year);
+
+  void SetToday();
+  void SetDate(int day, int month, int year);
+  void GetDate(int& day, int& month, int& year) const;
+  int Day() const { return day_; }
+  int Month() const { return month_; }
+  int Year() const { return year_; }
+  DayNumber GetDayNumber() const { return dayNumber_; }
+  // year * month * day, the seed of the scoring's date terms; 64 bits so it cannot overflow.
+  std::int64_t DateProduct() const;
+
+  bool IsLeapYear() const;
+  int DaysInMonth(int month) const;  // 0 for a month outside 1..12
+  int DayOfWeek() const;             // 1 Monday .. 7 Sunday
+
+  void NextDay();
+  void PreviousDay();
+  void SubtractMonths(int n);  // n in 0..12; the month wraps at most once
+  void ToWeekStart();          // back to Monday
+  void ToWeekEnd();            // forward to Sunday
+  void ToMonthStart();
+  void ToMonthEnd();
+  void CopyFrom(const CalendarDate& other);
+
+  static DayNumber DayNumberOf(int day, int month, int year);
+
+ private:
+  int day_ = 1;
+  int month_ = 1;
+  int year_ = 2000;
+  DayNumber dayNumber_ = 1;
+};
+
+}  // namespace astrivo
