@@ -23,13 +23,15 @@ class CalendarDate {
   int Month() const { return month_; }
   int Year() const { return year_; }
   DayNumber GetDayNumber() const { return dayNumber_; }
-  // year * month * day, the seed of the scoring's date terms; 64 bits so it cannot overflow.
+  // year * month * day in 64 bits; exact for every date whose product fits (all real dates),
+  // saturated to the int64 range beyond. The scoring's date terms use DateTerm, exact always.
   std::int64_t DateProduct() const;
 
   bool IsLeapYear() const;
   int DaysInMonth(int month) const;  // 0 for a month outside 1..12
   int DayOfWeek() const;             // 1 Monday .. 7 Sunday
 
+  // Stepping a field past the int range (a year of INT_MAX) leaves it at the range's edge.
   void NextDay();
   void PreviousDay();
   void SubtractMonths(int n);  // n in 0..12; the month wraps at most once
