@@ -1,0 +1,150 @@
+// The standard controls of dialog layouts, each set up to look and behave like the
+// original platform's control of that kind.
+#include "platform/control_factory.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+#include "platform/auto_radio_button.h"
+#include "platform/picture_store.h"
+
+namespace astrivo {
+namespace {
+
+constexpr int kTrackBarPageFraction = 5;  // a page is a fifth of the range, as on the original
+
+bool Has(const ControlTemplate& control, unsigned style) { return (control.style & style) != 0; }
+
+Qt::Alignment HorizontalAlignment(const ControlTemplate& control) {
+  if (Has(control, kAlignRight)) return Qt::AlignRight;
+  if (Has(control, kAlignCenter)) return Qt::AlignHCenter;
+  return Qt::AlignLeft;
+}
+
+QWidget* CreateTrackBar(const ControlTemplate& control, QWidget* parent) {
+  auto* slider =
+      new QSlider(Has(control, kVertical) ? Qt::Vertical : Qt::Horizontal, parent);
+  slider->setTickPosition(Has(control, kNoTicks) ? QSlider::NoTicks : QSlider::TicksBelow);
+  if (Has(control, kVertical)) {
+    slider->setInvertedAppearance(true);
+    slider->setInvertedControls(true);
+  }
+  QObject::connect(slider, &QAbstractSlider::rangeChanged, slider, [slider](int min, int max) {
+    slider->setPageStep(std::max(1, (max - min) / kTrackBarPageFraction));
+  });
+  return slider;
+}
+
+QWidget* CreatePicture(const ControlTemplate& control, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  if (Has(control, kSunken) && Has(control, kBorder)) {
+    label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  } else if (Has(control, kSunken)) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  } else if (Has(control, kBorder)) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  }
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const QImage image = PictureImage(control.picture);
+  if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
+  return label;
+}
+
+QWidget* CreateFrame(const ControlTemplate& control, QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(Has(control, kSunken) ? (QFrame::WinPanel | QFrame::Sunken)
+                                             : (QFrame::Box | QFrame::Plain));
+  return frame;
+}
+
+}  // namespace
+
+QString PlainCaption(const char* caption) {
+  const QString text = QString::fromUtf8(caption);
+  QString plain;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && i + 1 < text.size()) ++i;
+    plain += text[i];
+  }
+  return plain;
+}
+
+QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) {
+  const QString caption = QString::fromUtf8(control.caption);
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::DropDownList: {
+      auto* list = new QComboBox(parent);
+      list->setEditable(false);
+      list->setMaxVisibleItems(12);
+      if (Has(control, kUpperCase)) {
+        QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
+                         [list](const QModelIndex&, int first, int last) {
+                           for (int row = first; row <= last; ++row) {
+                             list->setItemText(row, list->itemText(row).toUpper());
+                           }
+                         });
+      }
+      widget = list;
+      break;
+    }
+    case ControlKind::RadioButton:
+      widget = new AutoRadioButton(caption, parent);
+      break;
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(caption, parent);
+      button->setDefault(Has(control, kDefaultButton));
+      widget = button;
+      break;
+    }
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(parent);
+      edit->setAlignment(HorizontalAlignment(control) | Qt::AlignVCenter);
+      edit->setFrame(Has(control, kBorder));
+      widget = edit;
+      break;
+    }
+    case ControlKind::StaticText: {
+      auto* label = new QLabel(caption, parent);
+      // Captions are plain text; an address or a name must never be read as markup.
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(HorizontalAlignment(control) | Qt::AlignTop);
+      widget = label;
+      break;
+    }
+    case ControlKind::Picture:
+      widget = CreatePicture(control, parent);
+      break;
+    case ControlKind::GroupBox:
+      widget = new QGroupBox(caption, parent);
+      break;
+    case ControlKind::Frame:
+      widget = CreateFrame(control, parent);
+      break;
+    case ControlKind::TrackBar:
+      widget = CreateTrackBar(control, parent);
+      break;
+  }
+  if (widget == nullptr) widget = new QWidget(parent);
+
+  const bool takesInput = control.kind == ControlKind::DropDownList ||
+                          control.kind == ControlKind::RadioButton ||
+                          control.kind == ControlKind::PushButton ||
+                          control.kind == ControlKind::Edit ||
+                          control.kind == ControlKind::TrackBar;
+  if (takesInput) {
+    widget->setFocusPolicy(Has(control, kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+  } else {
+    widget->setFocusPolicy(Qt::NoFocus);
+  }
+  return widget;
+}
+
+}  // namespace astrivo

@@ -1,0 +1,51 @@
+// Integer fields exchanged with edit fields, with the toolkit's standard prompts.
+#include "platform/data_exchange.h"
+
+#include <QLineEdit>
+
+#include "platform/dialog.h"
+#include "platform/prompt.h"
+
+namespace astrivo {
+
+DataExchange::DataExchange(Dialog& dialog, bool saveAndValidate)
+    : dialog_(dialog), saveAndValidate_(saveAndValidate) {}
+
+void DataExchange::Int(int id, int& value) { Exchange(id, value); }
+
+void DataExchange::IntInRange(int id, int& value, int min, int max) {
+  if (!Exchange(id, value) || !saveAndValidate_) return;
+  if (value < min || value > max) {
+    Fail(id, QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max));
+  }
+}
+
+bool DataExchange::Exchange(int id, int& value) {
+  if (failed_) return false;
+  auto* edit = dialog_.ControlAs<QLineEdit>(id);
+  if (edit == nullptr) return false;
+  if (!saveAndValidate_) {
+    edit->setText(QString::number(value));
+    return false;
+  }
+  bool ok = false;
+  const int read = edit->text().trimmed().toInt(&ok, 10);
+  if (!ok) {
+    Fail(id, QStringLiteral("Please enter an integer."));
+    return false;
+  }
+  value = read;
+  return true;
+}
+
+void DataExchange::Fail(int id, const QString& text) {
+  failed_ = true;
+  Prompt(&dialog_, text);
+  // After the prompt, as the user then corrects the field that failed.
+  if (auto* edit = dialog_.ControlAs<QLineEdit>(id)) {
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+  }
+}
+
+}  // namespace astrivo

@@ -1,0 +1,187 @@
+// Dialogs built from layout tables.
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "platform/control_factory.h"
+
+namespace astrivo {
+namespace {
+
+bool IsEnter(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A factory's widget gets the row's caption wherever it has a place for one; a custom
+// widget without text still names itself to assistive technology with it.
+void ApplyCaption(QWidget* widget, const ControlTemplate& control) {
+  const QString caption = QString::fromUtf8(control.caption);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(caption);
+  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    group->setTitle(caption);
+  } else if (!caption.isEmpty() && widget->accessibleName().isEmpty()) {
+    widget->setAccessibleName(PlainCaption(control.caption));
+  }
+}
+
+// Pictures take their natural size plus their frame, as the original's picture statics
+// do; the layout's size only stands for a picture that is missing.
+QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const DialogUnits& units) {
+  QRect place = units.ToPixels(QRect(control.x, control.y, control.width, control.height));
+  const auto* label = qobject_cast<const QLabel*>(widget);
+  if (control.kind == ControlKind::Picture && label != nullptr && !label->pixmap().isNull()) {
+    const int frame = 2 * label->frameWidth();
+    place.setSize(label->pixmap().deviceIndependentSize().toSize() + QSize(frame, frame));
+  }
+  return place;
+}
+
+}  // namespace
+
+Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, QWidget* parent)
+    : QDialog(parent), timers_([this](int id) { OnTimer(id); }) {
+  setFont(DialogUnits::DialogFont());
+  setWindowTitle(QString::fromUtf8(layout.title));
+  Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  if ((layout.style & kMinMaxBoxes) != 0) flags |= Qt::WindowMinMaxButtonsHint;
+  setWindowFlags(flags);
+  CreateControls(layout, factories);
+  const QSize size(units_.ToPixelsX(layout.width), units_.ToPixelsY(layout.height));
+  if ((layout.style & kResizable) != 0) {
+    resize(size);
+  } else {
+    setFixedSize(size);
+  }
+}
+
+void Dialog::CreateControls(const DialogTemplate& layout, const ControlFactories& factories) {
+  std::vector<QWidget*> created;
+  for (const ControlTemplate& control : layout.controls) {
+    const auto factory = factories.find(control.id);
+    QWidget* widget = nullptr;
+    if (control.id != kNoId && factory != factories.end() && factory->second) {
+      widget = factory->second(control, this);
+      if (widget != nullptr) {
+        widget->setParent(this);
+        ApplyCaption(widget, control);
+      }
+    }
+    if (widget == nullptr) widget = CreateStandardControl(control, this);
+    widget->setGeometry(PlaceOf(widget, control, units_));
+    created.push_back(widget);
+    if ((control.style & kDefaultButton) != 0) {
+      defaultButton_ = qobject_cast<QAbstractButton*>(widget);
+    }
+    if (control.id != kNoId) {
+      controls_[control.id] = widget;
+      ConnectNotifications(control.id, widget);
+    }
+  }
+  // A mnemonic on a label moves the focus to the next control that takes it.
+  for (std::size_t i = 0; i < created.size(); ++i) {
+    auto* label = qobject_cast<QLabel*>(created[i]);
+    if (label == nullptr || !label->text().contains(u'&')) continue;
+    for (std::size_t next = i + 1; next < created.size(); ++next) {
+      if ((created[next]->focusPolicy() & Qt::TabFocus) != 0) {
+        label->setBuddy(created[next]);
+        break;
+      }
+    }
+  }
+}
+
+void Dialog::ConnectNotifications(int id, QWidget* widget) {
+  // Only signals that Qt emits for the user's actions: clicked (not toggled), activated (not
+  // currentIndexChanged), actionTriggered (not valueChanged).
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    connect(button, &QAbstractButton::clicked, this, [this, id] { Clicked(id); });
+  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    connect(list, &QComboBox::activated, this, [this, id] {
+      const auto handler = selectionHandlers_.find(id);
+      if (handler != selectionHandlers_.end()) handler->second();
+    });
+  } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+    connect(slider, &QAbstractSlider::actionTriggered, this, [this, id, slider] {
+      const auto handler = scrollHandlers_.find(id);
+      if (handler != scrollHandlers_.end()) handler->second(slider->sliderPosition());
+    });
+  }
+}
+
+void Dialog::Clicked(int id) {
+  const auto handler = clickHandlers_.find(id);
+  if (handler != clickHandlers_.end()) {
+    handler->second();
+  } else if (id == kIdOk) {
+    OnOK();
+  } else if (id == kIdCancel) {
+    OnCancel();
+  }
+}
+
+QWidget* Dialog::Control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+void Dialog::SetClickHandler(int id, Handler handler) { clickHandlers_[id] = std::move(handler); }
+
+void Dialog::SetSelectionHandler(int id, Handler handler) {
+  selectionHandlers_[id] = std::move(handler);
+}
+
+void Dialog::SetScrollHandler(int id, std::function<void(int position)> handler) {
+  scrollHandlers_[id] = std::move(handler);
+}
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+  DataExchange exchange(*this, saveAndValidate);
+  DoDataExchange(exchange);
+  return !exchange.Failed();
+}
+
+void Dialog::SetTimer(int id, int milliseconds) { timers_.Start(id, milliseconds); }
+
+void Dialog::KillTimer(int id) { timers_.Stop(id); }
+
+bool Dialog::IsTimerRunning(int id) const { return timers_.IsRunning(id); }
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+void Dialog::OnTimer(int) {}
+
+void Dialog::OnOK() {
+  if (UpdateData(true)) accept();
+}
+
+void Dialog::OnCancel() { QDialog::reject(); }
+
+void Dialog::reject() { OnCancel(); }
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+  // A focused push button clicks itself on Enter; anywhere else Enter clicks the layout's
+  // default button, or runs the OK action when the layout has none. Qt would instead promote
+  // the first push button to default when the dialog is shown.
+  if (IsEnter(event)) {
+    event->accept();
+    if (defaultButton_ == nullptr) {
+      OnOK();
+    } else if (defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+      defaultButton_->click();
+    }
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace astrivo

@@ -1,0 +1,80 @@
+// A dialog built from a layout table, with the original platform's habits: controls found
+// by id, notifications only for what the user does, data exchange, and timers by id.
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QAbstractButton>
+#include <QDialog>
+
+#include "platform/data_exchange.h"
+#include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
+#include "platform/timer_set.h"
+
+namespace astrivo {
+
+class Dialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Makes the widget for one row instead of the standard one, as a child of `parent`; the
+  // dialog then gives it the row's place and, where the widget has one, its caption.
+  using ControlFactory = std::function<QWidget*(const ControlTemplate& control, QWidget* parent)>;
+  using ControlFactories = std::map<int, ControlFactory>;  // by control id
+
+  explicit Dialog(const DialogTemplate& layout, const ControlFactories& factories = {},
+                  QWidget* parent = nullptr);
+
+  // Null for an id the layout does not have.
+  QWidget* Control(int id) const;
+  template <typename T>
+  T* ControlAs(int id) const {
+    return qobject_cast<T*>(Control(id));
+  }
+  const DialogUnits& Units() const { return units_; }
+
+  // Notifications, one handler per control and kind; each runs only for the user's own
+  // actions, never for what the program sets.
+  using Handler = std::function<void()>;
+  void SetClickHandler(int id, Handler handler);      // buttons: click, space, mnemonic
+  void SetSelectionHandler(int id, Handler handler);  // drop-down list: an entry chosen
+  // Track bars: dragging, stepping by key, page click or wheel; gets the new position.
+  void SetScrollHandler(int id, std::function<void(int position)> handler);
+
+  // Fields to controls (false) or controls to fields with validation (true); false when a
+  // field failed validation.
+  bool UpdateData(bool saveAndValidate);
+
+  void SetTimer(int id, int milliseconds);  // restarts the timer when it runs already
+  void KillTimer(int id);
+  bool IsTimerRunning(int id) const;
+
+ protected:
+  virtual void DoDataExchange(DataExchange& exchange);
+  virtual void OnTimer(int id);
+  // Enter where the layout has no default button, or button kIdOk: read the fields back
+  // and close if they pass.
+  virtual void OnOK();
+  // Escape, the close box, or button kIdCancel.
+  virtual void OnCancel();
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void reject() override;
+
+ private:
+  void CreateControls(const DialogTemplate& layout, const ControlFactories& factories);
+  void ConnectNotifications(int id, QWidget* widget);
+  void Clicked(int id);
+
+  DialogUnits units_;
+  QAbstractButton* defaultButton_ = nullptr;  // the layout's default button, if any
+  std::map<int, QWidget*> controls_;
+  std::map<int, Handler> clickHandlers_;
+  std::map<int, Handler> selectionHandlers_;
+  std::map<int, std::function<void(int)>> scrollHandlers_;
+  TimerSet timers_;
+};
+
+}  // namespace astrivo

@@ -1,0 +1,28 @@
+// Dialog units, the measure of dialog layouts: a quarter of the dialog font's average
+// character width across, an eighth of its height down.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+namespace astrivo {
+
+class DialogUnits {
+ public:
+  // The fixed font every dialog uses, whatever the desktop's font settings are.
+  static QFont DialogFont();
+
+  explicit DialogUnits(const QFont& font = DialogFont());
+
+  int BaseX() const { return baseX_; }  // pixels per 4 horizontal units
+  int BaseY() const { return baseY_; }  // pixels per 8 vertical units
+  int ToPixelsX(int units) const;
+  int ToPixelsY(int units) const;
+  QRect ToPixels(const QRect& units) const;
+
+ private:
+  int baseX_;
+  int baseY_;
+};
+
+}  // namespace astrivo

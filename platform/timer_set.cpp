@@ -1,0 +1,46 @@
+// Dialog timers on Qt's object timers.
+#include "platform/timer_set.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QTimerEvent>
+
+namespace astrivo {
+namespace {
+
+// The original platform raises shorter periods to this; a period of 0 would otherwise
+// fire on every pass of the event loop.
+constexpr int kMinimumPeriod = 10;  // milliseconds
+
+}  // namespace
+
+TimerSet::TimerSet(Tick tick, QObject* parent) : QObject(parent), tick_(std::move(tick)) {}
+
+void TimerSet::Start(int id, int milliseconds) {
+  Stop(id);
+  const int qtId = startTimer(std::max(milliseconds, kMinimumPeriod));
+  if (qtId != 0) qtTimers_[id] = qtId;
+}
+
+void TimerSet::Stop(int id) {
+  const auto found = qtTimers_.find(id);
+  if (found == qtTimers_.end()) return;
+  killTimer(found->second);
+  qtTimers_.erase(found);
+}
+
+bool TimerSet::IsRunning(int id) const { return qtTimers_.count(id) != 0; }
+
+void TimerSet::timerEvent(QTimerEvent* event) {
+  for (const auto& [id, qtId] : qtTimers_) {
+    if (qtId == event->timerId()) {
+      // The handler may stop or restart timers, so the map is not touched after this.
+      if (tick_) tick_(id);
+      return;
+    }
+  }
+  QObject::timerEvent(event);
+}
+
+}  // namespace astrivo
