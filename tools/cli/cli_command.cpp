@@ -1,0 +1,253 @@
+// astrivo-cli: the rate, bodies and signs commands over the engine and the sky model.
+#include "tools/cli/cli_command.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string_view>
+
+#include "engine/horoscope_scoring.h"
+#include "engine/period.h"
+#include "sky/sign_names.h"
+#include "sky/sky_scene.h"
+#include "tools/cli/date_argument.h"
+#include "tools/cli/json_writer.h"
+
+namespace astrivo {
+
+namespace {
+
+constexpr std::string_view kVersion = "astrivo-cli 1.1";
+constexpr std::int64_t kMaxSpanDays = 366;  // one leap year
+
+constexpr std::string_view kUsage =
+    "Usage: astrivo-cli COMMAND [OPTIONS]\n"
+    "Prints one JSON object on stdout.\n"
+    "\n"
+    "Commands:\n"
+    "  rate --birth YYYY-MM-DD [--period today|tomorrow|week|month] [--today YYYY-MM-DD]\n"
+    "      Rates the sign of the birth date over a period (default week) around today\n"
+    "      (default: the local date).\n"
+    "  rate --birth YYYY-MM-DD --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "      Rates the days from --from to --to, at most 366 of them.\n"
+    "  bodies --date YYYY-MM-DD\n"
+    "      The six bodies' positions and sight directions on that day.\n"
+    "  signs\n"
+    "      The twelve signs with their centres, ring radii and star counts.\n"
+    "\n"
+    "Dates are real calendar dates with years 1901 to 2099.\n"
+    "Options: --help, --version. Exit status 2 on bad input.\n";
+
+// The one-line complaint about bad input; thrown inside this file only and turned into the
+// exit status at RunCli's boundary.
+struct BadInput {
+  std::string message;
+};
+
+using Options = std::map<std::string, std::string, std::less<>>;
+
+// Reads "--name value" or "--name=value" pairs, each name from allowed and at most once.
+Options ReadOptions(std::string_view command, const std::vector<std::string>& args,
+                    const std::set<std::string_view>& allowed) {
+  Options options;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    if (arg.size() < 3 || arg.substr(0, 2) != "--") {
+      throw BadInput{"unexpected argument '" + std::string(arg) + "' for '" +
+                     std::string(command) + "'"};
+    }
+    std::string name;
+    std::string value;
+    const std::size_t equals = arg.find('=');
+    if (equals != std::string_view::npos) {
+      name = std::string(arg.substr(0, equals));
+      value = std::string(arg.substr(equals + 1));
+    } else {
+      name = std::string(arg);
+      if (allowed.count(name) != 0 && i + 1 >= args.size()) {
+        throw BadInput{"option " + name + " needs a value"};
+      }
+      if (allowed.count(name) != 0) value = args[++i];
+    }
+    if (allowed.count(name) == 0) {
+      throw BadInput{"unknown option '" + name + "' for '" + std::string(command) + "'"};
+    }
+    if (!options.emplace(name, value).second) {
+      throw BadInput{"option " + name + " is given more than once"};
+    }
+  }
+  return options;
+}
+
+std::optional<CalendarDate> DateOption(const Options& options, std::string_view name) {
+  const auto found = options.find(name);
+  if (found == options.end()) return std::nullopt;
+  std::string error;
+  std::optional<CalendarDate> date = ParseDateArgument(found->second, error);
+  if (!date) throw BadInput{std::string(name) + ": " + error};
+  return date;
+}
+
+CalendarDate RequiredDate(const Options& options, std::string_view name,
+                          std::string_view command) {
+  std::optional<CalendarDate> date = DateOption(options, name);
+  if (!date) throw BadInput{"'" + std::string(command) + "' needs " + std::string(name)};
+  return *date;
+}
+
+Period ReadPeriod(const Options& options) {
+  const auto found = options.find("--period");
+  if (found == options.end()) return Period::kThisWeek;
+  const std::pair<std::string_view, Period> choices[] = {{"today", Period::kToday},
+                                                         {"tomorrow", Period::kTomorrow},
+                                                         {"week", Period::kThisWeek},
+                                                         {"month", Period::kThisMonth}};
+  for (const auto& [name, period] : choices) {
+    if (found->second == name) return period;
+  }
+  throw BadInput{"--period: '" + found->second + "' is not one of today, tomorrow, week, month"};
+}
+
+std::string SignNameWithoutBlank(int signIndex) {
+  std::string name = SignName(signIndex);
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
+std::string Rate(const std::vector<std::string>& args) {
+  const Options options =
+      ReadOptions("rate", args, {"--birth", "--period", "--today", "--from", "--to"});
+  const CalendarDate birth = RequiredDate(options, "--birth", "rate");
+  const bool explicitSpan = options.count("--from") != 0 || options.count("--to") != 0;
+
+  DateSpan span;
+  if (explicitSpan) {
+    if (options.count("--period") != 0 || options.count("--today") != 0) {
+      throw BadInput{"--from and --to cannot be combined with --period or --today"};
+    }
+    if (options.count("--from") == 0) throw BadInput{"--to needs --from"};
+    if (options.count("--to") == 0) throw BadInput{"--from needs --to"};
+    span.first = *DateOption(options, "--from");
+    span.last = *DateOption(options, "--to");
+    if (span.first.GetDayNumber() > span.last.GetDayNumber()) {
+      throw BadInput{"--from " + FormatDate(span.first) + " is after --to " +
+                     FormatDate(span.last)};
+    }
+  } else {
+    const std::optional<CalendarDate> today = DateOption(options, "--today");
+    span = SpanOfPeriod(ReadPeriod(options), today ? *today : CalendarDate());
+  }
+  const std::int64_t days = span.last.GetDayNumber() - span.first.GetDayNumber() + 1;
+  if (days > kMaxSpanDays) {
+    throw BadInput{"the span from " + FormatDate(span.first) + " to " + FormatDate(span.last) +
+                   " has " + std::to_string(days) + " days, more than " +
+                   std::to_string(kMaxSpanDays)};
+  }
+
+  SkyScene scene;
+  scene.Build();
+  const int signIndex = SignForBirthDate(birth);
+  const HoroscopeScores scores = RatePeriod(scene, signIndex, birth, span.first, span.last);
+
+  JsonWriter json;
+  json.BeginObject()
+      .Key("sign").String(SignNameWithoutBlank(signIndex))
+      .Key("signIndex").Integer(signIndex)
+      .Key("from").String(FormatDate(span.first))
+      .Key("to").String(FormatDate(span.last))
+      .Key("days").Integer(days)
+      .Key("luck").Integer(scores.luck)
+      .Key("love").Integer(scores.love)
+      .Key("money").Integer(scores.money)
+      .EndObject();
+  return json.Text();
+}
+
+std::string Bodies(const std::vector<std::string>& args) {
+  const Options options = ReadOptions("bodies", args, {"--date"});
+  const CalendarDate date = RequiredDate(options, "--date", "bodies");
+
+  SkyScene scene;
+  scene.Build();
+  scene.UpdatePlanets(static_cast<double>(date.GetDayNumber()));
+
+  JsonWriter json;
+  json.BeginObject().Key("dayNumber").Integer(date.GetDayNumber()).Key("bodies").BeginArray();
+  for (int k = 0; k < scene.BodyCount(); ++k) {
+    const Planet& body = *scene.BodyAt(k);
+    json.BeginObject()
+        .Key("name").String(body.name.empty() ? "SUN" : body.name)
+        .Key("x").Number(body.Component(0))
+        .Key("y").Number(body.Component(1))
+        .Key("z").Number(body.Component(2))
+        .Key("sight").BeginArray();
+    for (int i = 0; i < 3; ++i) json.Number(body.sight.Component(i));
+    json.EndArray().EndObject();
+  }
+  json.EndArray().EndObject();
+  return json.Text();
+}
+
+std::string Signs(const std::vector<std::string>& args) {
+  ReadOptions("signs", args, {});
+  SkyScene scene;
+  scene.Build();
+
+  JsonWriter json;
+  json.BeginObject().Key("signs").BeginArray();
+  for (int k = 0; k < scene.SignCount(); ++k) {
+    const ZodiacSign& sign = *scene.SignAt(k);
+    json.BeginObject()
+        .Key("label").String(sign.label)
+        .Key("longitude").Number(sign.Component(1))
+        .Key("latitude").Number(sign.Component(2))
+        .Key("rho").Number(sign.Component(0))
+        .Key("ringRadius").Number(sign.ringRadius)
+        .Key("stars").Integer(static_cast<std::int64_t>(sign.stars.size()))
+        .EndObject();
+  }
+  json.EndArray().EndObject();
+  return json.Text();
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string text;
+  try {
+    if (args.empty()) throw BadInput{"no command given"};
+    if (AsksForHelp(args)) {
+      text = kUsage;
+    } else if (args[0] == "--version") {
+      if (args.size() > 1) throw BadInput{"--version takes no other arguments"};
+      text = std::string(kVersion) + "\n";
+    } else if (args[0] == "rate") {
+      text = Rate(args) + "\n";
+    } else if (args[0] == "bodies") {
+      text = Bodies(args) + "\n";
+    } else if (args[0] == "signs") {
+      text = Signs(args) + "\n";
+    } else {
+      throw BadInput{"unknown command '" + args[0] + "' (rate, bodies or signs)"};
+    }
+  } catch (const BadInput& bad) {
+    err << "astrivo-cli: " << bad.message << " (see astrivo-cli --help)\n";
+    return kExitBadInput;
+  }
+  out << text << std::flush;
+  if (!out) {
+    err << "astrivo-cli: could not write the output\n";
+    return kExitOutputFailed;
+  }
+  return kExitSuccess;
+}
+
+}  // namespace astrivo

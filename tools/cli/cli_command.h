@@ -1,0 +1,19 @@
+// The command-line tool's logic, callable in-process: parses the arguments, checks them
+// strictly and prints one JSON object.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace astrivo {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitOutputFailed = 1;  // the JSON could not be written
+constexpr int kExitBadInput = 2;      // one line on err says what was wrong
+
+// args excludes the program name. On success the whole JSON object and a newline go to out;
+// on bad input nothing goes to out.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace astrivo

@@ -1,0 +1,11 @@
+// astrivo-cli: rates, positions and the catalogue on the command line, as JSON.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/cli/cli_command.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return astrivo::RunCli(args, std::cout, std::cerr);
+}
