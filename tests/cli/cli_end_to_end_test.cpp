@@ -49,14 +49,10 @@ TEST(CliEndToEndTest, ExitStatusAndStreams) {
       {"--help", 0, "Usage: astrivo-cli", ""},
       {"rate --birth 1980-06-15 --today 2004-06-16", 0,
        R"({"sign":"GEMINI","signIndex":4,"from":"2004-06-14","to":"2004-06-20","days":7,)", ""},
-      {"rate --birth 1980-06-15 --period month --today 2004-02-10", 0, R"("days":29,)", ""},
       {"signs", 0, R"({"signs":[{"label":"Aquarius",)", ""},
       {"", 2, "", "no command given"},
       {"rate --birth 2004-02-30", 2, "", "does not exist"},
-      {"rate --birth 1899-01-01", 2, "", "year 1899 is outside 1901 to 2099"},
-      {"rate --birth 1980-06-15 --from 2004-03-01 --to 2004-02-01", 2, "", "is after --to"},
       {"rate --birth 1980-06-15 --from 2004-01-01 --to 2005-06-01", 2, "", "more than 366"},
-      {"stars", 2, "", "unknown command 'stars'"},
       {"bodies --date", 2, "", "--date needs a value"},
   };
   for (const Case& c : cases) {

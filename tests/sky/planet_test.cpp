@@ -39,18 +39,6 @@ TEST_F(PlanetTest, DayZeroPositions) {
   EXPECT_NEAR(mars.Component(2), -0.0349, 5e-5);
 }
 
-TEST_F(PlanetTest, BuiltInTableOrderWithEarthAsReference) {
-  const char* names[] = {"EARTH", "", "MERCURY", "VENUS", "MARS", "JUPITER"};
-  ASSERT_EQ(bodies.size(), 6u);
-  for (int i = 0; i < 6; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(bodies[i]->name, names[i]);
-    EXPECT_EQ(bodies[i]->reference, i >= kMercury ? bodies[kEarth].get() : nullptr);
-    EXPECT_EQ(bodies[i]->textureName, 0u);
-  }
-  EXPECT_NE(dynamic_cast<Sun*>(bodies[kSun].get()), nullptr);
-}
-
 TEST_F(PlanetTest, SightAndTrailInvariantsOverManyDays) {
   int updates = 0;
   for (double day = -80000.0; day <= 80000.0; day += 397.0, ++updates) {

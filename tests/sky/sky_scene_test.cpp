@@ -23,6 +23,8 @@ TEST(SkySceneTest, BuildsBodiesAndSignsWithoutGl) {
   EXPECT_EQ(scene.Earth(), scene.BodyAt(0));
   EXPECT_EQ(scene.BodyAt(0)->name, "EARTH");
   EXPECT_EQ(scene.BodyAt(1)->name, "");
+  EXPECT_NE(dynamic_cast<const Sun*>(scene.BodyAt(1)), nullptr);
+  EXPECT_EQ(scene.BodyAt(1)->reference, nullptr);
   EXPECT_EQ(scene.BodyAt(5)->name, "JUPITER");
   EXPECT_EQ(scene.BodyAt(2)->reference, scene.Earth());
   EXPECT_EQ(scene.BodyAt(6), nullptr);
