@@ -19,7 +19,7 @@ struct DayNumberCase {
 };
 
 TEST(CalendarDateTest, DayNumbersAndWeekdays) {
-  // Reference dates of the calendar's description; weekdays checked against a printed calendar.
+  // The calendar design's reference dates; weekdays checked against a printed calendar.
   const DayNumberCase cases[] = {
       {1, 1, 2000, 1, 6},        {31, 12, 1999, 0, 5},     {26, 12, 1999, -5, 7},
       {31, 12, 2099, 36525, 4},  {1, 1, 1901, -36158, 2},  {16, 6, 2004, 1629, 3},

@@ -13,7 +13,7 @@ namespace astrivo {
 namespace {
 
 TEST(HoroscopeScoringTest, AspectFactor) {
-  // The scoring description's table (printed to four places).
+  // The rating design's table of worked values, printed there to four places.
   const std::pair<double, double> cases[] = {
       {0, -1},    {7.5, -0.6667}, {15, -0.3333}, {20, 0.3333}, {22.5, 0.5},
       {30, 1},    {45, -1},       {60, 1},       {90, -1},     {120, 1},
@@ -50,7 +50,7 @@ int WideDateTerm(int day, int month, int year, int divisor) {
 }
 
 TEST(HoroscopeScoringTest, DateTerms) {
-  // Birth 15 June 1980 and rated day 16 June 2004: the description's worked example gives the
+  // Birth 15 June 1980 and rated day 16 June 2004: the rating design's worked example gives the
   // day terms 21, 25, 42 and the birth terms (of Q = -178200) -30, -41, -47.
   const CalendarDate rated(16, 6, 2004);
   const CalendarDate birth(15, 6, 1980);

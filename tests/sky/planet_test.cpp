@@ -23,7 +23,7 @@ class PlanetTest : public ::testing::Test {
 };
 
 TEST_F(PlanetTest, DayZeroPositions) {
-  // Reference values quoted to four places with the orbit model's description.
+  // Reference positions of the orbit model's design, quoted there to four places.
   UpdateAll(0.0);
   const Planet& earth = *bodies[kEarth];
   EXPECT_NEAR(earth.Component(0), -0.1611, 5e-5);
