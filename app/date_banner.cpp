@@ -1,0 +1,78 @@
+// The date banner reads the clock on every paint, so it shows a new day as soon as it is
+// repainted for any reason.
+#include "app/date_banner.h"
+
+#include <QPainter>
+
+#include <array>
+
+#include "engine/calendar_date.h"
+
+namespace astrivo {
+namespace {
+
+const QColor kDarkBlue(0, 0, 100);
+constexpr int kTextInset = 5;         // pixels from the left edge
+constexpr int kCharacterHeight = 16;  // pixels, the em height without internal leading
+constexpr const char* kFontFamily = "Liberation Serif";  // metric twin of Times New Roman
+
+// Tables rather than the C library's strftime, which Qt sets to the user's locale.
+constexpr std::array<const char*, 7> kWeekdays = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                  "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char*, 12> kMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+QFont BannerFont() {
+  QFont font(QString::fromLatin1(kFontFamily));
+  font.setStyleHint(QFont::Serif);
+  font.setPixelSize(kCharacterHeight);
+  font.setBold(true);
+  font.setItalic(true);
+  return font;
+}
+
+}  // namespace
+
+DateBanner::DateBanner(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setAccessibleName(Text());
+}
+
+QString DateBanner::TextFor(const LocalDate& date) {
+  const int weekday = CalendarDate(date.day, date.month, date.year).DayOfWeek();  // 1 Monday
+  const bool known = weekday >= 1 && weekday <= 7 && date.month >= 1 && date.month <= 12;
+  if (!known) return QStringLiteral("Todays date:");
+  return QStringLiteral("Todays date: %1 %2 %3, %4")
+      .arg(QLatin1String(kWeekdays[static_cast<std::size_t>(weekday - 1)]),
+           QLatin1String(kMonths[static_cast<std::size_t>(date.month - 1)]))
+      .arg(date.day, 2, 10, QLatin1Char('0'))
+      .arg(date.year, 4, 10, QLatin1Char('0'));
+}
+
+QString DateBanner::Text() const { return TextFor(LocalToday()); }
+
+void DateBanner::paintEvent(QPaintEvent*) {
+  const QString text = Text();
+  if (accessibleName() != text) setAccessibleName(text);
+
+  QPainter painter(this);
+  const int w = width();
+  const int h = height();
+  painter.fillRect(rect(), kDarkBlue);
+  // Only the top row and the left column of the outline fall inside the client area.
+  painter.fillRect(0, 0, w, 1, Qt::white);
+  painter.fillRect(0, 1, 1, h - 1, Qt::white);
+
+  QRect textArea = rect();
+  textArea.setLeft(kTextInset);
+  painter.setClipRect(textArea);
+  painter.setFont(BannerFont());
+  painter.setPen(Qt::white);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  painter.setBackground(kDarkBlue);
+  painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+}  // namespace astrivo

@@ -1,0 +1,25 @@
+// The dark blue strip at the top of the main dialog that shows today's date.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/local_clock.h"
+
+namespace astrivo {
+
+class DateBanner : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DateBanner(QWidget* parent = nullptr);
+
+  // "Todays date: Sunday December 06, 2026", in English whatever the user's locale.
+  static QString TextFor(const LocalDate& date);
+  QString Text() const;  // for today
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace astrivo

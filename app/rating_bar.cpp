@@ -1,0 +1,101 @@
+// The rating bars of the main dialog, painted pixel for pixel as the original draws them.
+#include "app/rating_bar.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace astrivo {
+namespace {
+
+constexpr int kRestLevel = 200;       // level offset of a rating at rest
+constexpr int kLegLength = 100;       // levels per leg: filling, draining, growing
+constexpr double kDegreesPerLevel = 1.8;  // one leg is half a sine period
+constexpr double kDegreesToRadians = 0.017453292519943295;
+constexpr double kStepPerTarget = 0.03;   // half-way along a leg the step is 1 + 3 % of target
+constexpr double kPhaseStep = 0.2;        // radians per animation step
+constexpr int kInset = 3;        // pixels between the outline and the stripe span, each side
+constexpr int kStripeTop = 4;    // first pixel row of the stripes
+constexpr int kStripeBottomGap = 3;  // rows below the stripes
+constexpr int kStripeStride = 2;     // hundredths of the bar per stripe
+constexpr double kRippleFrequency = 0.2;  // radians per hundredth
+constexpr double kRedOffset = 1.0471975511965976;    // pi / 3
+constexpr double kGreenOffset = 2.0943951023931953;  // 2 pi / 3
+constexpr double kBlueOffset = 3.141592653589793;    // pi
+
+int Channel(int base, double wave) {
+  // The wave's integer part, truncated toward zero like the original's conversion.
+  const int ripple = static_cast<int>(255.0 * (wave + 1.0) / 2.0);
+  return std::clamp(base + ripple, 0, 255);
+}
+
+}  // namespace
+
+RatingBar::RatingBar(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setAccessibleDescription(tr("Rating %1 of 100").arg(0));
+}
+
+void RatingBar::SetBaseColor(int red, int green, int blue) {
+  baseRed_ = red;
+  baseGreen_ = green;
+  baseBlue_ = blue;
+}
+
+void RatingBar::SetRating(int rating, double phase) {
+  rating = std::clamp(rating, 0, 100);
+  phase_ = phase;
+  currentLevel_ = targetLevel_ - kRestLevel;
+  targetLevel_ = rating + kRestLevel;
+  setAccessibleDescription(tr("Rating %1 of 100").arg(rating));
+}
+
+int RatingBar::StepAnimation() {
+  if (currentLevel_ >= targetLevel_) return 0;
+  const int j = static_cast<int>(std::sin(currentLevel_ * kDegreesPerLevel * kDegreesToRadians) *
+                                 targetLevel_ * kStepPerTarget);
+  phase_ += kPhaseStep;
+  currentLevel_ = std::min(currentLevel_ + std::abs(j) + 1, targetLevel_);
+  update();
+  return 1;
+}
+
+int RatingBar::ShownLength() const {
+  if (currentLevel_ <= kLegLength) return currentLevel_;
+  if (currentLevel_ <= 2 * kLegLength) return 2 * kLegLength - currentLevel_;
+  return currentLevel_ - 2 * kLegLength;
+}
+
+void RatingBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int w = width();
+  const int h = height();
+
+  // The outline runs (0,0) -> (w,0) -> (w,h) -> (0,h) -> (0,0), each line without its end
+  // point; the right and bottom lines lie just outside the client area, so only the top row
+  // and the left column show.
+  painter.fillRect(rect(), Qt::black);
+  painter.fillRect(0, 0, w, 1, Qt::white);
+  painter.fillRect(0, 1, 1, h - 1, Qt::white);
+
+  const int shown = ShownLength();
+  if (shown < kStripeStride) return;
+  const double span = (w - kInset) - kInset;
+  const int stripeHeight = (h - kStripeBottomGap) - kStripeTop;
+  int left = kInset + 1;
+  for (int k = kStripeStride; k <= shown; k += kStripeStride) {
+    const int right = static_cast<int>(k * 0.01 * span) + kInset;  // exclusive
+    const double x = kRippleFrequency * k;
+    const QColor colour(Channel(baseRed_, std::sin(x + phase_ + kRedOffset)),
+                        Channel(baseGreen_, std::sin(x + kGreenOffset - phase_)),
+                        Channel(baseBlue_, std::sin(x + phase_ + kBlueOffset)));
+    if (right > left && stripeHeight > 0) {
+      painter.fillRect(left, kStripeTop, right - left, stripeHeight, colour);
+    }
+    left = right + 1;
+  }
+}
+
+}  // namespace astrivo
