@@ -1,0 +1,31 @@
+// Draws the bodies of the sky model: lit planets with their sight marks and fading trails,
+// and the self-glowing Sun.
+#pragma once
+
+#include "sky/planet.h"
+
+class GLUquadric;
+
+namespace astrivo {
+
+class GlBodyPainter : public BodyPainter {
+ public:
+  // The quadric is kept for the painter's lifetime rather than made for every sphere.
+  GlBodyPainter();
+  ~GlBodyPainter();
+  GlBodyPainter(const GlBodyPainter&) = delete;
+  GlBodyPainter& operator=(const GlBodyPainter&) = delete;
+
+  // Both need a current GL context with the frame's lights set up.
+  void DrawPlanet(const Planet& planet) override;
+  void DrawSun(const Sun& sun) override;
+
+ private:
+  void DrawSphere(const Planet& body);
+  static void DrawSightMark(const Planet& planet);
+  static void DrawTrail(const Planet& planet);
+
+  GLUquadric* quadric_ = nullptr;
+};
+
+}  // namespace astrivo
