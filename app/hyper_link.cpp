@@ -19,6 +19,7 @@ const QColor kLinkBlue(0, 0, 255);
 
 CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent), opener_(OpenWebAddress) {
   setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a static text's own placing
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, kLinkBlue);
   setPalette(colours);

@@ -22,12 +22,6 @@ constexpr int kTrackBarPageFraction = 5;  // a page is a fifth of the range, as 
 
 bool Has(const ControlTemplate& control, unsigned style) { return (control.style & style) != 0; }
 
-Qt::Alignment HorizontalAlignment(const ControlTemplate& control) {
-  if (Has(control, kAlignRight)) return Qt::AlignRight;
-  if (Has(control, kAlignCenter)) return Qt::AlignHCenter;
-  return Qt::AlignLeft;
-}
-
 QWidget* CreateTrackBar(const ControlTemplate& control, QWidget* parent) {
   auto* slider =
       new QSlider(Has(control, kVertical) ? Qt::Vertical : Qt::Horizontal, parent);
@@ -65,6 +59,12 @@ QWidget* CreateFrame(const ControlTemplate& control, QWidget* parent) {
 }
 
 }  // namespace
+
+Qt::Alignment TextAlignment(const ControlTemplate& control) {
+  if (Has(control, kAlignRight)) return Qt::AlignRight | Qt::AlignTop;
+  if (Has(control, kAlignCenter)) return Qt::AlignHCenter | Qt::AlignTop;
+  return Qt::AlignLeft | Qt::AlignTop;
+}
 
 QString PlainCaption(const char* caption) {
   const QString text = QString::fromUtf8(caption);
@@ -106,7 +106,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
     }
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(parent);
-      edit->setAlignment(HorizontalAlignment(control) | Qt::AlignVCenter);
+      edit->setAlignment((TextAlignment(control) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
       edit->setFrame(Has(control, kBorder));
       widget = edit;
       break;
@@ -115,7 +115,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       auto* label = new QLabel(caption, parent);
       // Captions are plain text; an address or a name must never be read as markup.
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(HorizontalAlignment(control) | Qt::AlignTop);
+      label->setAlignment(TextAlignment(control));
       widget = label;
       break;
     }

@@ -11,6 +11,10 @@ namespace astrivo {
 // set; the caller places it.
 QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent);
 
+// Where a static text or an edit field puts its text: left, right or centred per the style,
+// and at the top, as the original's statics do.
+Qt::Alignment TextAlignment(const ControlTemplate& control);
+
 // The caption without mnemonic marks ("&Today" reads "Today", "&&" reads "&").
 QString PlainCaption(const char* caption);
 

@@ -23,6 +23,7 @@ void ApplyCaption(QWidget* widget, const ControlTemplate& control) {
   const QString caption = QString::fromUtf8(control.caption);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setTextFormat(Qt::PlainText);
+    label->setAlignment(TextAlignment(control));
     label->setText(caption);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(caption);
