@@ -5,14 +5,18 @@
 
 namespace astrivo {
 
+namespace {
+
+QWidget* CreateLink(const ControlTemplate&, QWidget* parent) { return new CHyperLink(parent); }
+
+}  // namespace
+
 AboutDialog::AboutDialog(QWidget* parent)
-    : Dialog(AboutLayout(),
-             {{kIdLink, [](const ControlTemplate&, QWidget* owner) { return new CHyperLink(owner); }}},
-             parent),
+    : Dialog(AboutLayout(), {{kIdLink, CreateLink}}, parent),
       link_(ControlAs<CHyperLink>(kIdLink)) {
   link_->url = QString::fromUtf8(kProductWebAddress);
   link_->Attach();
-  // The first tab stop has the focus when the box opens, as before the link could be tabbed to.
+  // The box opens with the focus on OK, its first tab stop, not on the link.
   if (QWidget* ok = Control(kIdOk)) ok->setFocus();
 }
 

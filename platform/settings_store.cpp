@@ -12,9 +12,10 @@ constexpr const char* kOrganisation = "Kavero";
 constexpr const char* kFallbackApplication = "astrivo";  // before the application object exists
 
 QString ApplicationKey() {
-  const QString name = QCoreApplication::instance() != nullptr
-                           ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
-                           : QString();
+  QString name;
+  if (QCoreApplication::instance() != nullptr) {
+    name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+  }
   return name.isEmpty() ? QString::fromLatin1(kFallbackApplication) : name;
 }
 

@@ -19,6 +19,11 @@ class AboutDialogTest : public QObject {
     QStringList texts;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) texts.append(label->text());
     QVERIFY2(texts.contains(QStringLiteral("Astrivo Version 1.1")), qPrintable(texts.join('|')));
+    QList<QSize> pictures;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      if (!label->pixmap().isNull()) pictures.append(label->pixmap().size());
+    }
+    QCOMPARE(pictures, QList<QSize>{QSize(299, 212)});  // picture 176 at its natural size
     CHyperLink* link = dialog.Link();
     QVERIFY(link != nullptr);
     QCOMPARE(link->url, QStringLiteral("https://astrivo.example/"));
