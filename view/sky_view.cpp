@@ -27,6 +27,9 @@ constexpr double kVisibleWidth = 15.0;  // scene units across the window through
 SkyView::SkyView(QWindow* parent) : QWindow(parent) {
   setSurfaceType(QSurface::OpenGLSurface);
   setFormat(RequestedFormat());
+  // The scene is built here, not in InitGL: the ratings read its bodies and signs, and they
+  // must work on a machine where OpenGL cannot be set up.
+  scene_.Build();
 }
 
 SkyView::~SkyView() {
@@ -65,7 +68,6 @@ int SkyView::InitGL() {
   if (!context_->makeCurrent(this)) return 0;
   SceneRenderer::SetUpFixedState();
   renderer_.Signs().starTexture = LoadPictureTexture(kStarGlowPicture).name;
-  scene_.Build();
   LoadSceneTextures(scene_);
   scene_.ClearTrails();
   // A resize that came before the context had nothing to set the viewport on.
