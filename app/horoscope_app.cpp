@@ -1,0 +1,42 @@
+// Start-up and exit of the program around its one dialog.
+#include "app/horoscope_app.h"
+
+#include "app/horoscope_dialog.h"
+#include "platform/settings_store.h"
+
+namespace astrivo {
+namespace {
+
+const QString kSection = QStringLiteral("user");
+const QString kDayName = QStringLiteral("start day");
+const QString kMonthName = QStringLiteral("start month");
+const QString kYearName = QStringLiteral("start year");
+
+}  // namespace
+
+HoroscopeApp::HoroscopeApp(SettingsStore& settings) : settings_(settings) {}
+
+int HoroscopeApp::Run() {
+  ReadSettings();
+  {
+    HoroscopeDialog dialog(*this);
+    dialog.exec();
+  }
+  WriteSettings();
+  return 0;
+}
+
+void HoroscopeApp::ReadSettings() {
+  birthDay = settings_.ReadInt(kSection, kDayName, 1);
+  birthMonth = settings_.ReadInt(kSection, kMonthName, 1);
+  birthYear = settings_.ReadInt(kSection, kYearName, 2000);
+}
+
+void HoroscopeApp::WriteSettings() {
+  // A failed write leaves the previous values in place; there is nobody to tell at exit.
+  settings_.WriteInt(kSection, kDayName, birthDay);
+  settings_.WriteInt(kSection, kMonthName, birthMonth);
+  settings_.WriteInt(kSection, kYearName, birthYear);
+}
+
+}  // namespace astrivo

@@ -1,0 +1,305 @@
+// The main dialog's start-up, handlers and timers.
+#include "app/horoscope_dialog.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QResizeEvent>
+
+#include "app/about_dialog.h"
+#include "app/date_banner.h"
+#include "app/horoscope_app.h"
+#include "app/main_dialog_layout.h"
+#include "app/rating_bar.h"
+#include "engine/horoscope_scoring.h"
+#include "engine/period.h"
+#include "sky/sign_names.h"
+#include "sky/sky_scene.h"
+#include "view/sky_view.h"
+
+namespace astrivo {
+namespace {
+
+// The three bars: base colour (red, green, blue) and the phase each rating starts its ripple at.
+struct BarStyle {
+  int red, green, blue;
+  double phase;
+};
+constexpr BarStyle kLuckStyle{150, 150, 0, 0.15};
+constexpr BarStyle kLoveStyle{150, 0, 0, 0.2};
+constexpr BarStyle kMoneyStyle{0, 150, 0, 0.25};
+
+constexpr int kHeadingMin = -180, kHeadingMax = 180;  // degrees
+constexpr int kTiltMin = 0, kTiltMax = 90, kTiltStart = 30;
+
+// Below this client size (pixels) the controls keep their last places.
+constexpr int kLayoutMinWidth = 750, kLayoutMinHeight = 500;
+
+// The last day the trace can reach: 31 December 2099. A trace ending there starts over in 1900.
+constexpr DayNumber kLastTraceDay = 36525;
+
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};  // pixels
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addFile(QStringLiteral(":/icons/astrivo-%1.png").arg(size));
+  return icon;
+}
+
+Dialog::ControlFactories CustomControls(SkyView* view) {
+  const auto bar = [](const ControlTemplate&, QWidget* parent) -> QWidget* {
+    return new RatingBar(parent);
+  };
+  return {
+      {kIdDateBanner,
+       [](const ControlTemplate&, QWidget* parent) -> QWidget* { return new DateBanner(parent); }},
+      {kIdLuckBar, bar},
+      {kIdLoveBar, bar},
+      {kIdMoneyBar, bar},
+      {kIdSkyView,
+       [view](const ControlTemplate&, QWidget* parent) {
+         QWidget* container = QWidget::createWindowContainer(view, parent);
+         container->setFocusPolicy(Qt::NoFocus);
+         return container;
+       }},
+  };
+}
+
+}  // namespace
+
+HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, QWidget* parent)
+    : HoroscopeDialog(app, new SkyView, parent) {}
+
+HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent)
+    : Dialog(MainDialogLayout(), CustomControls(view), parent),
+      birthDay(app.birthDay),
+      birthMonth(app.birthMonth),
+      birthYear(app.birthYear),
+      app_(app),
+      banner_(ControlAs<DateBanner>(kIdDateBanner)),
+      luckBar_(ControlAs<RatingBar>(kIdLuckBar)),
+      loveBar_(ControlAs<RatingBar>(kIdLoveBar)),
+      moneyBar_(ControlAs<RatingBar>(kIdMoneyBar)),
+      view_(view),
+      viewContainer_(Control(kIdSkyView)),
+      signList_(ControlAs<QComboBox>(kIdSignList)),
+      tiltSlider_(ControlAs<QSlider>(kIdTiltSlider)),
+      headingSlider_(ControlAs<QSlider>(kIdHeadingSlider)),
+      traceMonth_(ControlAs<QLabel>(kIdTraceMonth)),
+      traceDay_(ControlAs<QLabel>(kIdTraceDay)),
+      traceYear_(ControlAs<QLabel>(kIdTraceYear)) {
+  SetClickHandler(kIdThisWeek, [this] { OnThisWeek(); });
+  SetClickHandler(kIdThisMonth, [this] { OnThisMonth(); });
+  SetClickHandler(kIdToday, [this] { OnToday(); });
+  SetClickHandler(kIdTomorrow, [this] { OnTomorrow(); });
+  SetClickHandler(kIdSubmit, [this] { OnSubmit(); });
+  SetSelectionHandler(kIdSignList, [this] { OnSignChanged(); });
+  SetScrollHandler(kIdHeadingSlider, [this](int position) {
+    UpdateData(true);
+    Scene().heading = -position;
+    RepaintView();
+  });
+  SetScrollHandler(kIdTiltSlider, [this](int position) {
+    UpdateData(true);
+    Scene().tilt = position;
+    RepaintView();
+  });
+  OnInitDialog();
+}
+
+HoroscopeDialog::~HoroscopeDialog() {
+  KillTimer(kTurnTimer);
+  KillTimer(kTraceTimer);
+}
+
+SkyScene& HoroscopeDialog::Scene() const { return view_->Scene(); }
+
+void HoroscopeDialog::OnInitDialog() {
+  // Linux desktops give a program no way into the window menu, so the About command lives in
+  // the dialog's context menu and on F1.
+  aboutAction_ = new QAction(tr("&About Astrivo..."), this);
+  aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+  aboutAction_->setShortcutContext(Qt::WindowShortcut);
+  connect(aboutAction_, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
+  addAction(aboutAction_);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  setWindowIcon(ProgramIcon());
+
+  for (int sign = 0; sign < 12; ++sign) signList_->addItem(QString::fromLatin1(SignName(sign)));
+  signList_->setCurrentIndex(0);
+
+  view_->InitGL();
+
+  luckBar_->SetBaseColor(kLuckStyle.red, kLuckStyle.green, kLuckStyle.blue);
+  loveBar_->SetBaseColor(kLoveStyle.red, kLoveStyle.green, kLoveStyle.blue);
+  moneyBar_->SetBaseColor(kMoneyStyle.red, kMoneyStyle.green, kMoneyStyle.blue);
+  luckBar_->SetRating(0, kLuckStyle.phase);
+  loveBar_->SetRating(0, kLoveStyle.phase);
+  moneyBar_->SetRating(0, kMoneyStyle.phase);
+
+  headingSlider_->setRange(kHeadingMin, kHeadingMax);
+  headingSlider_->setValue(0);
+  tiltSlider_->setRange(kTiltMin, kTiltMax);
+  tiltSlider_->setValue(kTiltStart);
+
+  OnSignChanged();
+  UpdateData(false);
+  ControlAs<QAbstractButton>(kIdThisWeek)->setChecked(true);
+  OnThisWeek();
+}
+
+void HoroscopeDialog::DoDataExchange(DataExchange& exchange) {
+  exchange.IntInRange(kIdBirthDay, birthDay, 1, 31);
+  exchange.IntInRange(kIdBirthMonth, birthMonth, 1, 12);
+  exchange.IntInRange(kIdBirthYear, birthYear, 1901, 2099);
+}
+
+void HoroscopeDialog::OnThisWeek() {
+  const DateSpan span = SpanOfPeriod(Period::kThisWeek, CalendarDate());
+  periodStart = span.first;
+  periodEnd = span.last;
+  ClearOtherPeriods(kIdThisWeek);
+  OnSubmit();
+}
+
+void HoroscopeDialog::OnThisMonth() {
+  const DateSpan span = SpanOfPeriod(Period::kThisMonth, CalendarDate());
+  periodStart = span.first;
+  periodEnd = span.last;
+  ClearOtherPeriods(kIdThisMonth);
+  OnSubmit();
+}
+
+void HoroscopeDialog::OnToday() {
+  const DateSpan span = SpanOfPeriod(Period::kToday, CalendarDate());
+  periodStart = span.first;
+  periodEnd = span.last;
+  ClearOtherPeriods(kIdToday);
+  OnSubmit();
+}
+
+void HoroscopeDialog::OnTomorrow() {
+  const DateSpan span = SpanOfPeriod(Period::kTomorrow, CalendarDate());
+  periodStart = span.first;
+  periodEnd = span.last;
+  ClearOtherPeriods(kIdTomorrow);
+  OnSubmit();
+}
+
+void HoroscopeDialog::ClearOtherPeriods(int keptId) {
+  for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth}) {
+    if (id != keptId) ControlAs<QAbstractButton>(id)->setChecked(false);
+  }
+}
+
+void HoroscopeDialog::OnSignChanged() {
+  Scene().SelectSign(signList_->currentIndex());
+  SetTimer(kTurnTimer, kTurnInterval);
+}
+
+void HoroscopeDialog::OnTurnTick() {
+  if (!Scene().StepHeading()) {
+    KillTimer(kTurnTimer);
+    return;
+  }
+  headingSlider_->setValue(-Scene().heading);
+  // The fields are not pushed back into the edit fields here: at 40 ticks a second that
+  // would wipe out whatever the user is typing while the view turns.
+  RepaintView();
+}
+
+void HoroscopeDialog::OnSubmit() {
+  StopTrace();
+  EnableInputs(false);
+  UpdateData(true);
+
+  const CalendarDate birth(birthDay, birthMonth, birthYear);
+  signList_->setCurrentIndex(SignForBirthDate(birth));
+  OnSignChanged();
+
+  const HoroscopeScores scores =
+      RatePeriod(Scene(), signList_->currentIndex(), birth, periodStart, periodEnd);
+  luckBar_->SetRating(scores.luck, kLuckStyle.phase);
+  loveBar_->SetRating(scores.love, kLoveStyle.phase);
+  moneyBar_->SetRating(scores.money, kMoneyStyle.phase);
+
+  Scene().ClearTrails();
+  traceDate = periodEnd;
+  traceDate.SubtractMonths(kTraceMonths);
+  SetTimer(kTraceTimer, kTraceInterval);
+}
+
+void HoroscopeDialog::AdvanceTrace() {
+  luckBar_->StepAnimation();
+  loveBar_->StepAnimation();
+  moneyBar_->StepAnimation();
+  if (traceDate.GetDayNumber() < periodEnd.GetDayNumber()) {
+    traceDate.NextDay();
+    Scene().ShowDay(traceDate.GetDayNumber());
+    ShowTraceDate();
+    RepaintView();
+  } else if (periodEnd.GetDayNumber() == kLastTraceDay) {
+    traceDate.SetDate(1, 1, 1900);
+  } else {
+    StopTrace();
+  }
+}
+
+void HoroscopeDialog::ShowTraceDate() {
+  traceMonth_->setText(QString::number(traceDate.Month()));
+  traceDay_->setText(QString::number(traceDate.Day()));
+  traceYear_->setText(QString::number(traceDate.Year()));
+}
+
+void HoroscopeDialog::StopTrace() {
+  KillTimer(kTraceTimer);
+  EnableInputs(true);
+}
+
+void HoroscopeDialog::EnableInputs(bool enabled) {
+  for (int id : {kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit}) {
+    Control(id)->setEnabled(enabled);
+  }
+}
+
+void HoroscopeDialog::OnSysCommand(int command) {
+  if ((command & ~0xF) != kAboutCommand) return;
+  AboutDialog about(this);
+  about.exec();
+}
+
+void HoroscopeDialog::OnTimer(int id) {
+  if (id == kTurnTimer) {
+    OnTurnTick();
+  } else if (id == kTraceTimer) {
+    AdvanceTrace();
+  }
+}
+
+void HoroscopeDialog::RepaintView() { view_->Repaint(); }
+
+void HoroscopeDialog::done(int result) {
+  // Closing reads the fields back once more, which may prompt: with the timers stopped first,
+  // no tick runs inside that prompt or after the widgets are gone.
+  if (closing_) return;
+  closing_ = true;
+  KillTimer(kTurnTimer);
+  KillTimer(kTraceTimer);
+  UpdateData(true);
+  app_.birthDay = birthDay;
+  app_.birthMonth = birthMonth;
+  app_.birthYear = birthYear;
+  Dialog::done(result);
+}
+
+void HoroscopeDialog::resizeEvent(QResizeEvent* event) {
+  Dialog::resizeEvent(event);
+  const int right = event->size().width();
+  const int bottom = event->size().height();
+  if (right < kLayoutMinWidth || bottom < kLayoutMinHeight) return;
+  viewContainer_->setGeometry(390, 10, right - 425, bottom - 45);
+  tiltSlider_->setGeometry(right - 35, 10, 30, bottom - 45);
+  headingSlider_->setGeometry(390, bottom - 35, right - 425, 30);
+}
+
+}  // namespace astrivo

@@ -1,0 +1,100 @@
+// The program's one window: birth date input, the period choices, the three rating bars,
+// the sign list and the 3D sky view with its two sliders and the trace animation.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QSlider>
+
+#include "engine/calendar_date.h"
+#include "platform/dialog.h"
+
+class QAbstractButton;
+class QAction;
+
+namespace astrivo {
+
+class DateBanner;
+class HoroscopeApp;
+class RatingBar;
+class SkyScene;
+class SkyView;
+
+class HoroscopeDialog : public Dialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTurnTimer = 2;       // turns the view toward the chosen sign
+  static constexpr int kTurnInterval = 25;   // ms, 2 degrees a tick
+  static constexpr int kTraceTimer = 3;      // replays the months before the period's end
+  static constexpr int kTraceInterval = 50;  // ms, one day a tick
+  static constexpr int kAboutCommand = 16;
+  static constexpr int kTraceMonths = 4;     // how far before the period's end the trace starts
+
+  // Takes the birth date from `app` and hands it back when the dialog closes. Initialises at
+  // once: fills the sign list, sets up the view and rates This Week.
+  explicit HoroscopeDialog(HoroscopeApp& app, QWidget* parent = nullptr);
+  ~HoroscopeDialog() override;
+
+  void OnThisWeek();
+  void OnThisMonth();
+  void OnToday();
+  void OnTomorrow();
+  void OnSignChanged();
+  void OnSubmit();
+  void OnTurnTick();
+  void AdvanceTrace();
+  void ShowTraceDate();
+  void StopTrace();
+  // The system-menu command: kAboutCommand (low four bits ignored) opens the About box.
+  void OnSysCommand(int command);
+
+  SkyView* View() const { return view_; }
+  SkyScene& Scene() const;
+  RatingBar* LuckBar() const { return luckBar_; }
+  RatingBar* LoveBar() const { return loveBar_; }
+  RatingBar* MoneyBar() const { return moneyBar_; }
+  const CalendarDate& PeriodStart() const { return periodStart; }
+  const CalendarDate& PeriodEnd() const { return periodEnd; }
+  const CalendarDate& TraceDate() const { return traceDate; }
+  QAction* AboutAction() const { return aboutAction_; }
+
+  int birthDay;
+  int birthMonth;
+  int birthYear;
+
+ protected:
+  void DoDataExchange(DataExchange& exchange) override;
+  void OnTimer(int id) override;
+  void done(int result) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent);
+  void OnInitDialog();
+  void ClearOtherPeriods(int keptId);
+  void EnableInputs(bool enabled);
+  void RepaintView();
+
+  HoroscopeApp& app_;
+  CalendarDate traceDate;
+  CalendarDate periodStart;
+  CalendarDate periodEnd;
+  DateBanner* banner_ = nullptr;
+  RatingBar* luckBar_ = nullptr;
+  RatingBar* loveBar_ = nullptr;
+  RatingBar* moneyBar_ = nullptr;
+  SkyView* view_ = nullptr;  // owned by its window container, a child of the dialog
+  QWidget* viewContainer_ = nullptr;
+  QComboBox* signList_ = nullptr;
+  QSlider* tiltSlider_ = nullptr;
+  QSlider* headingSlider_ = nullptr;
+  QLabel* traceMonth_ = nullptr;
+  QLabel* traceDay_ = nullptr;
+  QLabel* traceYear_ = nullptr;
+  QAction* aboutAction_ = nullptr;
+  bool closing_ = false;
+};
+
+}  // namespace astrivo
