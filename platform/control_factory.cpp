@@ -124,6 +124,9 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       break;
     case ControlKind::GroupBox:
       widget = new QGroupBox(caption, parent);
+      // A group box only frames its neighbours: clicks go through it to the controls it
+      // surrounds, which come before it in the layout and so lie beneath it.
+      widget->setAttribute(Qt::WA_TransparentForMouseEvents);
       break;
     case ControlKind::Frame:
       widget = CreateFrame(control, parent);

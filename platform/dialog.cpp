@@ -43,6 +43,9 @@ QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const Dialo
     const int frame = 2 * label->frameWidth();
     place.setSize(label->pixmap().deviceIndependentSize().toSize() + QSize(frame, frame));
   }
+  // A drop-down list's height in a layout is the height of its open list; closed it is one
+  // line high.
+  if (control.kind == ControlKind::DropDownList) place.setHeight(widget->sizeHint().height());
   return place;
 }
 

@@ -463,6 +463,21 @@ class HoroscopeDialogTest : public QObject {
     dialog.close();
   }
 
+  void EveryInputTakesClicksAtItsPlace() {
+    const FixedToday today({16, 6, 2004});
+    HoroscopeDialog dialog(*app_);
+    for (int id : {kIdSignList, kIdToday, kIdThisWeek, kIdThisMonth, kIdTomorrow,
+                   kIdHeadingSlider, kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear,
+                   kIdSubmit}) {
+      QWidget* control = dialog.Control(id);
+      QWidget* hit = dialog.childAt(control->geometry().center());
+      QVERIFY2(hit == control || control->isAncestorOf(hit), qPrintable(QString::number(id)));
+    }
+    // Closed, the sign list is one line high, not the height of its open list.
+    auto* list = dialog.ControlAs<QComboBox>(kIdSignList);
+    QCOMPARE(list->height(), list->sizeHint().height());
+  }
+
   void LayoutFollowsTheWindowAboveItsMinimum() {
     const FixedToday today({16, 6, 2004});
     HoroscopeDialog dialog(*app_);
