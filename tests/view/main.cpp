@@ -6,8 +6,10 @@
 #include "view/sky_view.h"
 
 int main(int argc, char* argv[]) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Listing the tests needs no display, so ctest can discover them anywhere.
+  if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QGuiApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
