@@ -9,6 +9,7 @@
 #include <QPlatformSurfaceEvent>
 #include <QResizeEvent>
 
+#include "platform/first_frame_probe.h"
 #include "view/gl_check.h"
 #include "view/picture_texture.h"
 
@@ -86,6 +87,7 @@ void SkyView::Paint() {
   glFlush();
   context_->swapBuffers(this);
   context_->doneCurrent();
+  NoteFramePresented();
 }
 
 QSize SkyView::DevicePixelSize() const { return size() * devicePixelRatio(); }
