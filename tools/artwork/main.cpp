@@ -35,7 +35,7 @@ constexpr int kTextOutlineSize = 200;  // pixels; text is laid out large, then s
 
 const QColor kBannerYellow(192, 192, 0);  // the sign banners' letter colour
 
-struct BannerSpec {
+struct BannerArt {
   int id;
   const char* name;
   int width;   // pixels
@@ -43,7 +43,7 @@ struct BannerSpec {
 };
 
 // Picture id, upper-case sign name and the banner's exact size, in sign order.
-constexpr std::array<BannerSpec, 12> kBanners{{
+constexpr std::array<BannerArt, 12> kBanners{{
     {150, "AQUARIUS", 476, 83},
     {151, "PISCES", 360, 79},
     {152, "ARIES", 313, 76},
@@ -181,17 +181,17 @@ QImage StarGlow() {
   return image;
 }
 
-QImage Banner(const BannerSpec& spec, const Fonts& fonts) {
-  QImage image = BlackPicture(spec.width, spec.height);
+QImage Banner(const BannerArt& banner, const Fonts& fonts) {
+  QImage image = BlackPicture(banner.width, banner.height);
   QPainter painter(&image);
   Smooth(painter);
   // Letters fill about seven tenths of the height; the widths of the sign table leave room
   // at the sides for every name at that height.
-  const double textHeight = spec.height * 0.70;
-  const QRectF box(spec.width * 0.04, (spec.height - textHeight) / 2.0, spec.width * 0.92,
+  const double textHeight = banner.height * 0.70;
+  const QRectF box(banner.width * 0.04, (banner.height - textHeight) / 2.0, banner.width * 0.92,
                    textHeight);
   const QPainterPath text =
-      FittedText(QString::fromLatin1(spec.name), MakeFont(fonts.serifBold, true, false), box, 6.0);
+      FittedText(QString::fromLatin1(banner.name), MakeFont(fonts.serifBold, true, false), box, 6.0);
   painter.fillPath(text, kBannerYellow);
   return image;
 }
@@ -491,7 +491,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   bool ok = Save(StarGlow(), folder, PictureFile(kStarGlowId));
-  for (const BannerSpec& banner : kBanners) {
+  for (const BannerArt& banner : kBanners) {
     ok = Save(Banner(banner, fonts), folder, PictureFile(banner.id)) && ok;
   }
   ok = Save(Clover(), folder, PictureFile(kFortuneId)) && ok;
