@@ -154,35 +154,19 @@ void HoroscopeDialog::DoDataExchange(DataExchange& exchange) {
   exchange.IntInRange(kIdBirthYear, birthYear, 1901, 2099);
 }
 
-void HoroscopeDialog::OnThisWeek() {
-  const DateSpan span = SpanOfPeriod(Period::kThisWeek, CalendarDate());
-  periodStart = span.first;
-  periodEnd = span.last;
-  ClearOtherPeriods(kIdThisWeek);
-  OnSubmit();
-}
+void HoroscopeDialog::OnThisWeek() { RateChosenPeriod(Period::kThisWeek, kIdThisWeek); }
 
-void HoroscopeDialog::OnThisMonth() {
-  const DateSpan span = SpanOfPeriod(Period::kThisMonth, CalendarDate());
-  periodStart = span.first;
-  periodEnd = span.last;
-  ClearOtherPeriods(kIdThisMonth);
-  OnSubmit();
-}
+void HoroscopeDialog::OnThisMonth() { RateChosenPeriod(Period::kThisMonth, kIdThisMonth); }
 
-void HoroscopeDialog::OnToday() {
-  const DateSpan span = SpanOfPeriod(Period::kToday, CalendarDate());
-  periodStart = span.first;
-  periodEnd = span.last;
-  ClearOtherPeriods(kIdToday);
-  OnSubmit();
-}
+void HoroscopeDialog::OnToday() { RateChosenPeriod(Period::kToday, kIdToday); }
 
-void HoroscopeDialog::OnTomorrow() {
-  const DateSpan span = SpanOfPeriod(Period::kTomorrow, CalendarDate());
+void HoroscopeDialog::OnTomorrow() { RateChosenPeriod(Period::kTomorrow, kIdTomorrow); }
+
+void HoroscopeDialog::RateChosenPeriod(Period period, int buttonId) {
+  const DateSpan span = SpanOfPeriod(period, CalendarDate());
   periodStart = span.first;
   periodEnd = span.last;
-  ClearOtherPeriods(kIdTomorrow);
+  ClearOtherPeriods(buttonId);
   OnSubmit();
 }
 

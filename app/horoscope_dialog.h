@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "engine/calendar_date.h"
+#include "engine/period.h"
 #include "platform/dialog.h"
 
 class QAbstractButton;
@@ -73,6 +74,8 @@ class HoroscopeDialog : public Dialog {
  private:
   HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent);
   void OnInitDialog();
+  // The period buttons: rate the period's days from today on, and leave only `buttonId` checked.
+  void RateChosenPeriod(Period period, int buttonId);
   void ClearOtherPeriods(int keptId);
   void EnableInputs(bool enabled);
   void RepaintView();
