@@ -88,6 +88,12 @@ enum class Action {
 };
 
 }  // namespace
+}  // namespace astrivo
+
+// Declared before the data table uses it as a column type.
+Q_DECLARE_METATYPE(astrivo::Action)
+
+namespace astrivo {
 
 class DialogTest : public QObject {
   Q_OBJECT
@@ -425,8 +431,6 @@ class DialogTest : public QObject {
 };
 
 }  // namespace astrivo
-
-Q_DECLARE_METATYPE(astrivo::Action)
 
 QTEST_MAIN(astrivo::DialogTest)
 #include "dialog_test.moc"
