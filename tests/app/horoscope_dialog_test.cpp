@@ -7,9 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,28 +25,26 @@
 #include "platform/prompt.h"
 #include "platform/settings_store.h"
 #include "sky/sky_scene.h"
-#include "view/sky_view.h"
 
 namespace astrivo {
 namespace {
 
 constexpr int kEnoughTicks = 200000;  // more than any trace here needs
+constexpr int kInputs[] = {kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit};
 
-struct Shown {
-  int luck, love, money;
-};
-
-Shown TargetsOf(const HoroscopeDialog& dialog) {
+// Luck, Love and Money as the bars are heading for them.
+QList<int> Shown(const HoroscopeDialog& dialog) {
   return {dialog.LuckBar()->TargetLevel() - 200, dialog.LoveBar()->TargetLevel() - 200,
           dialog.MoneyBar()->TargetLevel() - 200};
 }
 
-// What the engine says for the same birth date and span, on a scene of its own.
-HoroscopeScores EngineScores(const CalendarDate& birth, const CalendarDate& first,
-                             const CalendarDate& last) {
+// What the engine says for the same birth date and the dialog's span, on a scene of its own.
+QList<int> EngineRatings(const HoroscopeDialog& dialog, const CalendarDate& birth) {
   SkyScene scene;
   scene.Build();
-  return RatePeriod(scene, SignForBirthDate(birth), birth, first, last);
+  const HoroscopeScores scores = RatePeriod(scene, SignForBirthDate(birth), birth,
+                                            dialog.PeriodStart(), dialog.PeriodEnd());
+  return {scores.luck, scores.love, scores.money};
 }
 
 void RunTraceToEnd(HoroscopeDialog& dialog) {
@@ -63,6 +59,17 @@ QString Text(const HoroscopeDialog& dialog, int id) {
   return dialog.ControlAs<QLineEdit>(id)->text();
 }
 
+QString TraceShown(const HoroscopeDialog& dialog) {
+  return Text(dialog, kIdTraceMonth) + "/" + Text(dialog, kIdTraceDay) + "/" +
+         Text(dialog, kIdTraceYear);
+}
+
+int EnabledInputs(const HoroscopeDialog& dialog) {
+  int enabled = 0;
+  for (int id : kInputs) enabled += dialog.Control(id)->isEnabled() ? 1 : 0;
+  return enabled;
+}
+
 void Type(HoroscopeDialog& dialog, int id, const QString& text) {
   auto* edit = dialog.ControlAs<QLineEdit>(id);
   edit->selectAll();
@@ -73,6 +80,8 @@ void Type(HoroscopeDialog& dialog, int id, const QString& text) {
 void Click(HoroscopeDialog& dialog, int id) {
   QTest::mouseClick(dialog.ControlAs<QAbstractButton>(id), Qt::LeftButton);
 }
+
+DayNumber Day(int day, int month, int year) { return CalendarDate::DayNumberOf(day, month, year); }
 
 }  // namespace
 
@@ -96,30 +105,44 @@ class HoroscopeDialogTest : public QObject {
     settingsDir_.reset();
   }
 
-  void StartsWithThisWeekRatedForTheStoredBirthDate() {
+  // The stored date is shown as stored, even out of range, and This Week is rated at once.
+  void OpensWithTheStoredDateAndThisWeekRated_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("sign");
+    QTest::addColumn<QStringList>("expectedPrompts");
+    QTest::newRow("15 June 1980: Gemini") << 15 << 6 << 1980 << 4 << QStringList{};
+    QTest::newRow("a year before 1901")
+        << 1 << 1 << 1800 << 11 << QStringList{"Please enter an integer between 1901 and 2099."};
+    QTest::newRow("huge and negative values")
+        << -5 << 2000000000 << 2147483647 << -1
+        << QStringList{"Please enter an integer between 1 and 31."};
+  }
+
+  void OpensWithTheStoredDateAndThisWeekRated() {
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, sign);
+    QFETCH(QStringList, expectedPrompts);
     const FixedToday today({16, 6, 2004});  // a Wednesday
-    app_->birthDay = 15;
-    app_->birthMonth = 6;
-    app_->birthYear = 1980;
+    app_->birthDay = day;
+    app_->birthMonth = month;
+    app_->birthYear = year;
     HoroscopeDialog dialog(*app_);
 
+    const QStringList fields{Text(dialog, kIdBirthDay), Text(dialog, kIdBirthMonth),
+                             Text(dialog, kIdBirthYear)};
+    QCOMPARE(fields, (QStringList{QString::number(day), QString::number(month),
+                                  QString::number(year)}));
+    QCOMPARE(prompts_, expectedPrompts);
     QVERIFY(dialog.ControlAs<QRadioButton>(kIdThisWeek)->isChecked());
-    QCOMPARE(dialog.PeriodStart().GetDayNumber(), CalendarDate(14, 6, 2004).GetDayNumber());
-    QCOMPARE(dialog.PeriodEnd().GetDayNumber(), CalendarDate(20, 6, 2004).GetDayNumber());
-    const HoroscopeScores expected =
-        EngineScores(CalendarDate(15, 6, 1980), dialog.PeriodStart(), dialog.PeriodEnd());
-    const Shown shown = TargetsOf(dialog);
-    QCOMPARE(shown.luck, expected.luck);
-    QCOMPARE(shown.love, expected.love);
-    QCOMPARE(shown.money, expected.money);
-    // Gemini is selected and the view turns toward it.
-    QCOMPARE(dialog.ControlAs<QComboBox>(kIdSignList)->currentIndex(), 4);
-    QCOMPARE(dialog.ControlAs<QComboBox>(kIdSignList)->currentText(), QString("GEMINI "));
+    QCOMPARE(dialog.PeriodStart().GetDayNumber(), Day(14, 6, 2004));
+    QCOMPARE(dialog.PeriodEnd().GetDayNumber(), Day(20, 6, 2004));
+    QCOMPARE(Shown(dialog), EngineRatings(dialog, CalendarDate(day, month, year)));
+    if (sign >= 0) QCOMPARE(dialog.ControlAs<QComboBox>(kIdSignList)->currentIndex(), sign);
     QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer));
-    QCOMPARE(Text(dialog, kIdBirthMonth), QString("6"));
-    QCOMPARE(Text(dialog, kIdBirthDay), QString("15"));
-    QCOMPARE(Text(dialog, kIdBirthYear), QString("1980"));
-    QVERIFY(prompts_.isEmpty());
   }
 
   void PeriodButtonsRateTheirSpan_data() {
@@ -153,25 +176,17 @@ class HoroscopeDialogTest : public QObject {
     HoroscopeDialog dialog(*app_);
 
     Click(dialog, button);
-
-    const CalendarDate expectedFirst(first.day(), first.month(), first.year());
-    const CalendarDate expectedLast(last.day(), last.month(), last.year());
-    QCOMPARE(dialog.PeriodStart().GetDayNumber(), expectedFirst.GetDayNumber());
-    QCOMPARE(dialog.PeriodEnd().GetDayNumber(), expectedLast.GetDayNumber());
-    const HoroscopeScores expected =
-        EngineScores(CalendarDate(7, 9, 1975), expectedFirst, expectedLast);
-    QCOMPARE(TargetsOf(dialog).luck, expected.luck);
-    QCOMPARE(TargetsOf(dialog).love, expected.love);
-    QCOMPARE(TargetsOf(dialog).money, expected.money);
+    QCOMPARE(dialog.PeriodStart().GetDayNumber(), Day(first.day(), first.month(), first.year()));
+    QCOMPARE(dialog.PeriodEnd().GetDayNumber(), Day(last.day(), last.month(), last.year()));
+    QCOMPARE(Shown(dialog), EngineRatings(dialog, CalendarDate(7, 9, 1975)));
     // Only the clicked button stays checked, and clicking it again keeps it checked.
+    Click(dialog, button);
     for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth}) {
       QCOMPARE(dialog.ControlAs<QRadioButton>(id)->isChecked(), id == button);
     }
-    Click(dialog, button);
-    QVERIFY(dialog.ControlAs<QRadioButton>(button)->isChecked());
   }
 
-  void SubmitShowsTheRatingsForTheTypedBirthDate() {
+  void SubmitRatesTheTypedBirthDate() {
     const FixedToday today({16, 6, 2004});
     HoroscopeDialog dialog(*app_);
     RunTraceToEnd(dialog);
@@ -180,17 +195,10 @@ class HoroscopeDialogTest : public QObject {
     Type(dialog, kIdBirthDay, "21");
     Type(dialog, kIdBirthYear, "1990");
     Click(dialog, kIdSubmit);
-
-    const CalendarDate birth(21, 3, 1990);
-    const HoroscopeScores expected = EngineScores(birth, dialog.PeriodStart(), dialog.PeriodEnd());
-    QCOMPARE(TargetsOf(dialog).luck, expected.luck);
-    QCOMPARE(TargetsOf(dialog).love, expected.love);
-    QCOMPARE(TargetsOf(dialog).money, expected.money);
+    QCOMPARE(Shown(dialog), EngineRatings(dialog, CalendarDate(21, 3, 1990)));
     QCOMPARE(dialog.ControlAs<QComboBox>(kIdSignList)->currentIndex(), 2);  // Aries
-    QCOMPARE(dialog.birthDay, 21);
 
-    // The bars arrive at the ratings during the trace.
-    RunTraceToEnd(dialog);
+    RunTraceToEnd(dialog);  // the bars arrive at the ratings during the trace
     QCOMPARE(dialog.LuckBar()->CurrentLevel(), dialog.LuckBar()->TargetLevel());
     QCOMPARE(dialog.MoneyBar()->CurrentLevel(), dialog.MoneyBar()->TargetLevel());
   }
@@ -198,53 +206,29 @@ class HoroscopeDialogTest : public QObject {
   void TraceReplaysFourMonthsAndReenablesTheInputs() {
     const FixedToday today({15, 12, 2004});
     HoroscopeDialog dialog(*app_);
-    Click(dialog, kIdThisMonth);  // ends 31 December 2004
-
-    // Until the first tick the statics keep their captions; the inputs wait for the trace.
-    QCOMPARE(Text(dialog, kIdTraceMonth), QString("MM"));
-    QCOMPARE(Text(dialog, kIdTraceDay), QString("DD"));
-    QCOMPARE(Text(dialog, kIdTraceYear), QString("YY"));
-    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
-    for (int id : {kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit}) {
-      QVERIFY(!dialog.Control(id)->isEnabled());
+    QCOMPARE(TraceShown(dialog), QString("MM/DD/YY"));  // until the first tick
+    for (int id : {kIdThisWeek, kIdThisMonth, kIdThisMonth}) {  // each Submit starts afresh
+      dialog.AdvanceTrace();
+      Click(dialog, id);
     }
+    QCOMPARE(dialog.TraceDate().GetDayNumber(), Day(31, 8, 2004));  // four months back
+    QCOMPARE(dialog.Scene().BodyAt(4)->trail.Count(), 0);
+    QCOMPARE(EnabledInputs(dialog), 0);
 
     dialog.AdvanceTrace();
-    QCOMPARE(Text(dialog, kIdTraceMonth), QString("9"));
-    QCOMPARE(Text(dialog, kIdTraceDay), QString("1"));
-    QCOMPARE(Text(dialog, kIdTraceYear), QString("2004"));
-    const Planet* mars = dialog.Scene().BodyAt(4);
-    QCOMPARE(mars->trail.Count(), 1);
-
+    QCOMPARE(TraceShown(dialog), QString("9/1/2004"));
     int days = 1;
     while (dialog.TraceDate().GetDayNumber() < dialog.PeriodEnd().GetDayNumber()) {
       dialog.AdvanceTrace();
       ++days;
     }
     QCOMPARE(days, 122);  // 1 September .. 31 December
-    QCOMPARE(Text(dialog, kIdTraceMonth), QString("12"));
-    QCOMPARE(Text(dialog, kIdTraceDay), QString("31"));
-    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
+    QCOMPARE(TraceShown(dialog), QString("12/31/2004"));
+    QCOMPARE(dialog.Scene().BodyAt(4)->trail.Count(), 122);
+    QCOMPARE(EnabledInputs(dialog), 0);
     dialog.AdvanceTrace();
     QVERIFY(!dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
-    for (int id : {kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit}) {
-      QVERIFY(dialog.Control(id)->isEnabled());
-    }
-    QCOMPARE(mars->trail.Count(), 122);
-  }
-
-  void RepeatedSubmitsRestartTheTrace() {
-    const FixedToday today({10, 3, 2004});
-    HoroscopeDialog dialog(*app_);
-    for (int round = 0; round < 5; ++round) {
-      dialog.AdvanceTrace();
-      Click(dialog, round % 2 == 0 ? kIdThisMonth : kIdThisWeek);
-    }
-    CalendarDate expected = dialog.PeriodEnd();
-    expected.SubtractMonths(4);
-    QCOMPARE(dialog.TraceDate().GetDayNumber(), expected.GetDayNumber());
-    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
-    QCOMPARE(dialog.Scene().BodyAt(2)->trail.Count(), 0);
+    QCOMPARE(EnabledInputs(dialog), 4);
   }
 
   void TraceEndingWithTheLastDayStartsOverIn1900() {
@@ -254,46 +238,36 @@ class HoroscopeDialogTest : public QObject {
     while (dialog.TraceDate().GetDayNumber() < dialog.PeriodEnd().GetDayNumber()) {
       dialog.AdvanceTrace();
     }
-    QCOMPARE(Text(dialog, kIdTraceYear), QString("2099"));
     dialog.AdvanceTrace();
-    QCOMPARE(dialog.TraceDate().Year(), 1900);
-    QCOMPARE(dialog.TraceDate().Month(), 1);
-    QCOMPARE(dialog.TraceDate().Day(), 1);
+    QCOMPARE(dialog.TraceDate().GetDayNumber(), Day(1, 1, 1900));
+    dialog.AdvanceTrace();
+    QCOMPARE(TraceShown(dialog), QString("1/2/1900"));
     QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
-    dialog.AdvanceTrace();
-    QCOMPARE(Text(dialog, kIdTraceYear), QString("1900"));
   }
 
   void ChosenSignTurnsTheViewAndLeavesTheRatings() {
     const FixedToday today({16, 6, 2004});
-    HoroscopeDialog dialog(*app_);  // 1 January 2000: Capricorn, index 11
+    HoroscopeDialog dialog(*app_);  // 1 January 2000: Capricorn
     SkyScene& scene = dialog.Scene();
     while (dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer)) dialog.OnTurnTick();
-    const int restingHeading = scene.heading;
-    const Shown before = TargetsOf(dialog);
+    const QList<int> before = Shown(dialog);
+    const int restingTarget = scene.targetHeading;
 
     auto* list = dialog.ControlAs<QComboBox>(kIdSignList);
-    list->setCurrentIndex(0);  // programmatic: no handler runs
-    QCOMPARE(scene.targetHeading, restingHeading);
-    QVERIFY(!dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer));
+    list->setCurrentIndex(0);  // the program's own selection runs no handler
+    QCOMPARE(scene.targetHeading, restingTarget);
     QTest::keyClick(list, Qt::Key_Down);  // the user picks Pisces
-    QCOMPARE(list->currentIndex(), 1);
     QCOMPARE(scene.targetHeading, static_cast<int>(scene.SignAt(1)->Component(1)));
-    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer));
 
     auto* heading = dialog.ControlAs<QSlider>(kIdHeadingSlider);
-    int ticks = 0;
-    while (dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer) && ticks < 400) {
+    for (int tick = 0; tick < 400 && dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer); ++tick) {
       const int from = scene.heading;
       dialog.OnTurnTick();
-      ++ticks;
       QVERIFY(std::abs(scene.heading - from) <= 2);
       QCOMPARE(heading->value(), -scene.heading);
     }
     QCOMPARE(scene.heading, scene.targetHeading);
-    QCOMPARE(TargetsOf(dialog).luck, before.luck);
-    QCOMPARE(TargetsOf(dialog).love, before.love);
-    QCOMPARE(TargetsOf(dialog).money, before.money);
+    QCOMPARE(Shown(dialog), before);
   }
 
   void SlidersMoveTheViewOnlyForTheUser() {
@@ -303,14 +277,9 @@ class HoroscopeDialogTest : public QObject {
     SkyScene& scene = dialog.Scene();
     auto* tilt = dialog.ControlAs<QSlider>(kIdTiltSlider);
     auto* heading = dialog.ControlAs<QSlider>(kIdHeadingSlider);
-    QCOMPARE(tilt->minimum(), 0);
-    QCOMPARE(tilt->maximum(), 90);
-    QCOMPARE(tilt->value(), 30);
-    QCOMPARE(heading->minimum(), -180);
-    QCOMPARE(heading->maximum(), 180);
 
     const int headingBefore = scene.heading;
-    tilt->setValue(60);
+    tilt->setValue(60);  // the program's own moves run no handler
     heading->setValue(headingBefore + 45);
     QCOMPARE(scene.tilt, 30);
     QCOMPARE(scene.heading, headingBefore);
@@ -318,13 +287,8 @@ class HoroscopeDialogTest : public QObject {
     tilt->setValue(30);
     QTest::keyClick(tilt, Qt::Key_Down);  // the minimum is at the top: Down tilts further
     QCOMPARE(scene.tilt, 31);
-    QTest::keyClick(tilt, Qt::Key_PageDown);
-    QCOMPARE(scene.tilt, tilt->value());
-    QVERIFY(scene.tilt > 31);
-    heading->setValue(0);
     QTest::keyClick(heading, Qt::Key_Right);
     QCOMPARE(scene.heading, -heading->value());
-    QVERIFY(scene.heading != 0);
   }
 
   void EnterClosesOnlyWithValidFields() {
@@ -334,29 +298,24 @@ class HoroscopeDialogTest : public QObject {
 
     Type(dialog, kIdBirthDay, "abc");
     QTest::keyClick(dialog.Control(kIdBirthDay), Qt::Key_Return);
-    QCOMPARE(prompts_, QStringList{"Please enter an integer."});
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-
-    // Enter on Submit presses it instead of closing.
     Type(dialog, kIdBirthDay, "12");
-    QTest::keyClick(dialog.Control(kIdSubmit), Qt::Key_Return);
-    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
-    QCOMPARE(dialog.birthDay, 12);
-    QCOMPARE(app_->birthDay, 1);  // handed back only when the dialog closes
-    RunTraceToEnd(dialog);
-
     Type(dialog, kIdBirthMonth, "13");
     QTest::keyClick(dialog.Control(kIdBirthMonth), Qt::Key_Return);
-    QCOMPARE(prompts_.size(), 2);
-    QCOMPARE(prompts_.last(), QString("Please enter an integer between 1 and 12."));
+    QCOMPARE(prompts_, (QStringList{"Please enter an integer.",
+                                    "Please enter an integer between 1 and 12."}));
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
+    // Enter on Submit presses it instead of closing; the date goes back only at closing.
     Type(dialog, kIdBirthMonth, "11");
+    QTest::keyClick(dialog.Control(kIdSubmit), Qt::Key_Return);
+    QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
+    QCOMPARE(app_->birthDay, 1);
+    RunTraceToEnd(dialog);
+
     QTest::keyClick(dialog.Control(kIdBirthYear), Qt::Key_Enter);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(app_->birthDay, 12);
-    QCOMPARE(app_->birthMonth, 11);
-    QCOMPARE(app_->birthYear, 2000);
+    QCOMPARE((QList<int>{app_->birthDay, app_->birthMonth, app_->birthYear}),
+             (QList<int>{12, 11, 2000}));
   }
 
   void ClosingStoresWhatTheFieldsHold_data() {
@@ -388,42 +347,8 @@ class HoroscopeDialogTest : public QObject {
     QCOMPARE(prompts_, expectedPrompts);
     HoroscopeApp next(*settings_);
     next.ReadSettings();
-    QCOMPARE(next.birthDay, storedDay);
-    QCOMPARE(next.birthMonth, 1);
-    QCOMPARE(next.birthYear, 2000);
-  }
-
-  void StoredValuesAreShownUncorrected_data() {
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<QStringList>("expectedPrompts");
-    QTest::newRow("7 September 1975") << 7 << 9 << 1975 << QStringList{};
-    QTest::newRow("a year before 1901")
-        << 1 << 1 << 1800 << QStringList{"Please enter an integer between 1901 and 2099."};
-    QTest::newRow("huge and negative values")
-        << -5 << 2000000000 << 2147483647
-        << QStringList{"Please enter an integer between 1 and 31."};
-  }
-
-  void StoredValuesAreShownUncorrected() {
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(int, year);
-    QFETCH(QStringList, expectedPrompts);
-    const FixedToday today({16, 6, 2004});
-    app_->birthDay = day;
-    app_->birthMonth = month;
-    app_->birthYear = year;
-    HoroscopeDialog dialog(*app_);
-    QCOMPARE(Text(dialog, kIdBirthDay), QString::number(day));
-    QCOMPARE(Text(dialog, kIdBirthMonth), QString::number(month));
-    QCOMPARE(Text(dialog, kIdBirthYear), QString::number(year));
-    QCOMPARE(prompts_, expectedPrompts);
-    const Shown shown = TargetsOf(dialog);
-    for (int rating : {shown.luck, shown.love, shown.money}) {
-      QVERIFY(rating >= 0 && rating <= 100);
-    }
+    QCOMPARE((QList<int>{next.birthDay, next.birthMonth, next.birthYear}),
+             (QList<int>{storedDay, 1, 2000}));
   }
 
   void AboutOpensFromTheContextMenuAndF1() {
@@ -431,7 +356,6 @@ class HoroscopeDialogTest : public QObject {
     HoroscopeDialog dialog(*app_);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-
     int aboutBoxes = 0;
     const auto closeAbout = [&aboutBoxes] {
       if (auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget())) {
@@ -463,9 +387,11 @@ class HoroscopeDialogTest : public QObject {
     dialog.close();
   }
 
-  void EveryInputTakesClicksAtItsPlace() {
+  void LayoutTakesClicksAndFollowsTheWindow() {
     const FixedToday today({16, 6, 2004});
     HoroscopeDialog dialog(*app_);
+    // Every input is the topmost control at its place (no frame swallows its clicks), and the
+    // closed sign list is one line high, not the height of its open list.
     for (int id : {kIdSignList, kIdToday, kIdThisWeek, kIdThisMonth, kIdTomorrow,
                    kIdHeadingSlider, kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear,
                    kIdSubmit}) {
@@ -473,29 +399,19 @@ class HoroscopeDialogTest : public QObject {
       QWidget* hit = dialog.childAt(control->geometry().center());
       QVERIFY2(hit == control || control->isAncestorOf(hit), qPrintable(QString::number(id)));
     }
-    // Closed, the sign list is one line high, not the height of its open list.
     auto* list = dialog.ControlAs<QComboBox>(kIdSignList);
     QCOMPARE(list->height(), list->sizeHint().height());
-  }
 
-  void LayoutFollowsTheWindowAboveItsMinimum() {
-    const FixedToday today({16, 6, 2004});
-    HoroscopeDialog dialog(*app_);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QWidget* view = dialog.Control(kIdSkyView);
-    QWidget* tilt = dialog.Control(kIdTiltSlider);
-    QWidget* heading = dialog.Control(kIdHeadingSlider);
-
     dialog.resize(1200, 800);
     QTRY_COMPARE(view->geometry(), QRect(390, 10, 775, 755));
-    QCOMPARE(tilt->geometry(), QRect(1165, 10, 30, 755));
-    QCOMPARE(heading->geometry(), QRect(390, 765, 775, 30));
-
+    QCOMPARE(dialog.Control(kIdTiltSlider)->geometry(), QRect(1165, 10, 30, 755));
+    QCOMPARE(dialog.Control(kIdHeadingSlider)->geometry(), QRect(390, 765, 775, 30));
     dialog.resize(700, 450);  // below 750 x 500: the controls stay
     QTRY_COMPARE(dialog.size(), QSize(700, 450));
     QCOMPARE(view->geometry(), QRect(390, 10, 775, 755));
-
     dialog.resize(1000, 600);
     QTRY_COMPARE(view->geometry(), QRect(390, 10, 575, 555));
     dialog.close();
