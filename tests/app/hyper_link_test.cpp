@@ -172,7 +172,7 @@ class HyperLinkTest : public QObject {
     QTest::newRow("holding space opens once")
         << QList<int>{Qt::Key_Space, -Qt::Key_Space, -Qt::Key_Space, -Qt::Key_Space} << 1;
     QTest::newRow("two presses open twice") << QList<int>{Qt::Key_Space, Qt::Key_Space} << 2;
-    QTest::newRow("Return does nothing special") << QList<int>{Qt::Key_Return} << 0;
+    QTest::newRow("Return does not open") << QList<int>{Qt::Key_Return} << 0;
   }
   void KeysOnTheLinkReachedWithTab() {
     QFETCH(QList<int>, keys);
