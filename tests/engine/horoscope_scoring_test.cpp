@@ -12,41 +12,29 @@
 namespace astrivo {
 namespace {
 
-TEST(HoroscopeScoringTest, AspectFactor) {
-  // The rating design's table of worked values, printed there to four places.
-  const std::pair<double, double> cases[] = {
-      {0, -1},    {7.5, -0.6667}, {15, -0.3333}, {20, 0.3333}, {22.5, 0.5},
-      {30, 1},    {45, -1},       {60, 1},       {90, -1},     {120, 1},
-      {135, -1},  {150, 1},       {180, -1},     {-30, 1},     {200, 0.3333},
+TEST(HoroscopeScoringTest, AspectFactorLatitudeRatioAndClamp) {
+  // The rating design's table of worked aspect values, printed there to four places.
+  const std::pair<double, double> aspects[] = {
+      {0, -1},   {7.5, -0.6667}, {15, -0.3333}, {20, 0.3333}, {22.5, 0.5}, {30, 1},
+      {45, -1},  {60, 1},        {90, -1},      {120, 1},     {135, -1},   {150, 1},
+      {180, -1}, {-30, 1},       {200, 0.3333},
   };
-  for (const auto& [difference, factor] : cases) {
-    SCOPED_TRACE(difference);
-    EXPECT_NEAR(AspectFactor(difference), factor, 5e-5);
+  for (const auto& [difference, factor] : aspects) {
+    EXPECT_NEAR(AspectFactor(difference), factor, 5e-5) << difference;
   }
-}
-
-TEST(HoroscopeScoringTest, LatitudeRatioAndClamp) {
-  struct Case {
+  const struct {
     double x, y, ratio;
-  };
-  const Case ratios[] = {{2, 4, 0.5},  {4, 2, 0.5},  {-4, 2, -0.5}, {3, 3, 1},
-                         {-3, 3, -1},  {0, 5, 0},    {10, 0, 0.000001}, {0, 0, 0}};
-  for (const Case& c : ratios) {
-    SCOPED_TRACE(testing::Message() << c.x << " / " << c.y);
-    EXPECT_NEAR(LatitudeRatio(c.x, c.y), c.ratio, 1e-15);
+  } ratios[] = {{2, 4, 0.5}, {4, 2, 0.5}, {-4, 2, -0.5}, {3, 3, 1},
+                {-3, 3, -1}, {0, 5, 0},   {10, 0, 0.000001}, {0, 0, 0}};
+  for (const auto& c : ratios) {
+    EXPECT_NEAR(LatitudeRatio(c.x, c.y), c.ratio, 1e-15) << c.x << " / " << c.y;
   }
-  const std::pair<int, int> clamps[] = {{-5, 0}, {0, 0}, {57, 57}, {100, 100}, {101, 100},
-                                        {INT_MIN, 0}, {INT_MAX, 100}};
+  const std::pair<int, int> clamps[] = {{-5, 0},     {0, 0},       {57, 57},    {100, 100},
+                                        {101, 100}, {INT_MIN, 0}, {INT_MAX, 100}};
   for (auto [raw, clamped] : clamps) {
     ClampRating(raw);
     EXPECT_EQ(raw, clamped);
   }
-}
-
-// trunc(trunc(P / k) rem 50) with P in 128 bits, the reference for any triple of ints.
-int WideDateTerm(int day, int month, int year, int divisor) {
-  const __int128 product = static_cast<__int128>(year) * month * day;
-  return static_cast<int>((product / divisor) % 50);
 }
 
 TEST(HoroscopeScoringTest, DateTerms) {
@@ -63,33 +51,35 @@ TEST(HoroscopeScoringTest, DateTerms) {
   EXPECT_EQ(-DateTerm(birth, 73), -41);
   EXPECT_EQ(-DateTerm(birth, 23), -47);
 
-  const int values[] = {INT_MIN, -2000000000, -31, -1, 0, 7, 2099, 2000000000, INT_MAX};
-  for (int day : values) {
-    for (int year : values) {
-      for (int divisor : {15, 23, 41, 57, 67, 73, INT_MAX}) {
-        SCOPED_TRACE(testing::Message() << day << "." << year << " / " << divisor);
-        const int month = day == 7 ? 12 : INT_MAX - 3;
-        EXPECT_EQ(DateTerm(CalendarDate(day, month, year), divisor),
-                  WideDateTerm(day, month, year, divisor));
-      }
-    }
+  // Products beyond 64 bits; expected: trunc(trunc(P / k) rem 50) in exact integer arithmetic
+  // (Python, truncating division and remainder).
+  const struct {
+    int day, month, year, divisor, term;
+  } extremes[] = {
+      {INT_MIN, INT_MAX - 3, INT_MIN, 15, 45}, {INT_MAX, INT_MAX, INT_MAX, 73, 22},
+      {INT_MIN, INT_MAX, INT_MAX, 23, -40},    {INT_MIN, INT_MIN, INT_MIN, 41, -49},
+      {-31, 12, 2099, 67, -4},                 {7, 12, -2000000000, INT_MAX, -28},
+      {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 9}, {0, INT_MAX, INT_MAX, 15, 0},
+  };
+  for (const auto& c : extremes) {
+    SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);
+    EXPECT_EQ(DateTerm(CalendarDate(c.day, c.month, c.year), c.divisor), c.term);
   }
 }
 
 TEST(HoroscopeScoringTest, SignBoundaries) {
-  struct Case {
+  // The boundary table: each left-hand day of a pair is the last day of its sign.
+  const struct {
     int day, month, year, sign;
+  } cases[] = {
+      {1, 1, 2004, 11},   {20, 1, 2004, 11},  {21, 1, 2004, 0},   {18, 2, 2004, 0},
+      {19, 2, 2004, 1},   {29, 2, 2004, 1},   {20, 3, 2003, 1},   {21, 3, 2003, 2},
+      {19, 4, 1950, 2},   {20, 4, 1950, 3},   {20, 6, 1980, 4},   {21, 6, 1980, 5},
+      {22, 7, 2099, 5},   {23, 7, 2099, 6},   {22, 9, 1901, 7},   {23, 9, 1901, 8},
+      {21, 11, 2000, 9},  {22, 11, 2000, 10}, {21, 12, 2004, 10}, {22, 12, 2004, 11},
+      {31, 12, 2004, 11}, {45, 1, 2004, 0},   {1, 13, 2004, 11},  {INT_MAX, INT_MAX, INT_MAX, 11},
   };
-  // The boundary table: each listed day is the last day of its sign.
-  const Case cases[] = {
-      {1, 1, 2004, 11},  {20, 1, 2004, 11}, {21, 1, 2004, 0},  {18, 2, 2004, 0},
-      {19, 2, 2004, 1},  {29, 2, 2004, 1},  {20, 3, 2003, 1},  {21, 3, 2003, 2},
-      {19, 4, 1950, 2},  {20, 4, 1950, 3},  {20, 6, 1980, 4},  {21, 6, 1980, 5},
-      {22, 7, 2099, 5},  {23, 7, 2099, 6},  {22, 9, 1901, 7},  {23, 9, 1901, 8},
-      {21, 11, 2000, 9}, {22, 11, 2000, 10}, {21, 12, 2004, 10}, {22, 12, 2004, 11},
-      {31, 12, 2004, 11}, {45, 1, 2004, 0}, {1, 13, 2004, 11}, {INT_MAX, INT_MAX, INT_MAX, 11},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);
     EXPECT_EQ(SignForBirthDate(CalendarDate(c.day, c.month, c.year)), c.sign);
   }
@@ -99,56 +89,51 @@ class RatingTest : public ::testing::Test {
  protected:
   void SetUp() override { scene.Build(); }
   SkyScene scene;
+  const CalendarDate birth{15, 6, 1980};
+  const CalendarDate day{16, 6, 2004};
 };
 
-TEST_F(RatingTest, DateTermsPairWithTheirRatings) {
-  // Same sky, two birth dates: where neither rating is clamped, each rating moves by exactly
-  // the difference of its own birth term (Luck 15, Love 73, Money 23).
-  const CalendarDate day(16, 6, 2004);
+TEST_F(RatingTest, EachRatingTakesItsOwnDateTerms) {
+  // The sky is fixed, so changing only the birth date (or only the rated date) moves each
+  // unclamped rating by exactly the change of its own term: Luck 15 / 67, Love 73 / 57,
+  // Money 23 / 41. A swapped divisor or sign shows up here.
   scene.UpdatePlanets(static_cast<double>(day.GetDayNumber()));
+  const Vec3 mars(scene.BodyAt(4)->Data());
+  const CalendarDate otherBirth(3, 11, 1957);
+  const CalendarDate otherDay(9, 2, 2031);
   int compared = 0;
-  for (int sign = 0; sign < 12; ++sign) {
-    const CalendarDate a(15, 6, 1980);
-    const CalendarDate b(3, 11, 1957);
-    const HoroscopeScores ra = RateDay(scene, sign, a, day);
-    const HoroscopeScores rb = RateDay(scene, sign, b, day);
-    const auto check = [&](int scoreA, int scoreB, int divisor) {
-      if (scoreA <= 0 || scoreA >= 100 || scoreB <= 0 || scoreB >= 100) return;
-      ++compared;
-      EXPECT_EQ(scoreA - scoreB, DateTerm(b, divisor) - DateTerm(a, divisor)) << divisor;
-    };
-    check(ra.luck, rb.luck, 15);
-    check(ra.love, rb.love, 73);
-    check(ra.money, rb.money, 23);
-  }
-  EXPECT_GT(compared, 10);
-}
-
-TEST_F(RatingTest, RatingsStayInRangeAndLeaveTheSceneAlone) {
-  const CalendarDate birth(15, 6, 1980);
-  for (CalendarDate day(1, 1, 2004); day.Year() == 2004; day.NextDay(), day.NextDay()) {
-    scene.UpdatePlanets(static_cast<double>(day.GetDayNumber()));
-    const Vec3 mars(scene.BodyAt(4)->Data());
-    for (int sign = 0; sign < 12; ++sign) {
-      const HoroscopeScores s = RateDay(scene, sign, birth, day);
-      for (int value : {s.luck, s.love, s.money}) {
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, 100);
-      }
+  const auto check = [&](int a, int b, int expectedDifference) {
+    for (int value : {a, b}) {
+      ASSERT_GE(value, 0);
+      ASSERT_LE(value, 100);
     }
-    ASSERT_EQ(scene.BodyAt(4)->DistanceTo(mars), 0.0);
+    if (a == 0 || a == 100 || b == 0 || b == 100) return;
+    ++compared;
+    EXPECT_EQ(a - b, expectedDifference);
+  };
+  for (int sign = 0; sign < 12; ++sign) {
+    SCOPED_TRACE(sign);
+    const HoroscopeScores base = RateDay(scene, sign, birth, day);
+    const HoroscopeScores b = RateDay(scene, sign, otherBirth, day);
+    check(base.luck, b.luck, DateTerm(otherBirth, 15) - DateTerm(birth, 15));
+    check(base.love, b.love, DateTerm(otherBirth, 73) - DateTerm(birth, 73));
+    check(base.money, b.money, DateTerm(otherBirth, 23) - DateTerm(birth, 23));
+    const HoroscopeScores d = RateDay(scene, sign, birth, otherDay);
+    check(base.luck, d.luck, DateTerm(day, 67) - DateTerm(otherDay, 67));
+    check(base.love, d.love, DateTerm(day, 57) - DateTerm(otherDay, 57));
+    check(base.money, d.money, DateTerm(day, 41) - DateTerm(otherDay, 41));
   }
+  EXPECT_GT(compared, 30);
+  EXPECT_EQ(scene.BodyAt(4)->DistanceTo(mars), 0.0);  // rating a day leaves the sky alone
 }
 
 TEST_F(RatingTest, PeriodAveragesTheDaysWithFloor) {
-  const CalendarDate birth(15, 6, 1980);
   const int sign = SignForBirthDate(birth);
-  const DateSpan week = SpanOfPeriod(Period::kThisWeek, CalendarDate(16, 6, 2004));
-  long sums[3] = {0, 0, 0};
-  for (CalendarDate day = week.first; day.GetDayNumber() <= week.last.GetDayNumber();
-       day.NextDay()) {
-    scene.UpdatePlanets(static_cast<double>(day.GetDayNumber()));
-    const HoroscopeScores s = RateDay(scene, sign, birth, day);
+  const DateSpan week = SpanOfPeriod(Period::kThisWeek, day);
+  int sums[3] = {0, 0, 0};
+  for (CalendarDate d = week.first; d.GetDayNumber() <= week.last.GetDayNumber(); d.NextDay()) {
+    scene.UpdatePlanets(static_cast<double>(d.GetDayNumber()));
+    const HoroscopeScores s = RateDay(scene, sign, birth, d);
     sums[0] += s.luck;
     sums[1] += s.love;
     sums[2] += s.money;
@@ -162,21 +147,19 @@ TEST_F(RatingTest, PeriodAveragesTheDaysWithFloor) {
 }
 
 TEST_F(RatingTest, NothingToRateGivesZeros) {
-  const CalendarDate birth(15, 6, 1980);
-  const CalendarDate first(16, 6, 2004);
   const CalendarDate before(15, 6, 2004);
-  const HoroscopeScores empty = RatePeriod(scene, 4, birth, first, before);
+  const HoroscopeScores empty = RatePeriod(scene, 4, birth, day, before);
   EXPECT_EQ(empty.luck + empty.love + empty.money, 0);
   EXPECT_EQ(scene.BodyAt(0)->Length(), 0.0);  // the bodies were not moved
 
   for (int badSign : {-1, 12, INT_MAX}) {
-    const HoroscopeScores s = RatePeriod(scene, badSign, birth, first, first);
+    const HoroscopeScores s = RatePeriod(scene, badSign, birth, day, day);
     EXPECT_EQ(s.luck + s.love + s.money, 0) << badSign;
   }
   SkyScene unbuilt;  // what a view without GL used to leave behind
-  const HoroscopeScores s = RatePeriod(unbuilt, 4, birth, first, first);
+  const HoroscopeScores s = RatePeriod(unbuilt, 4, birth, day, day);
   EXPECT_EQ(s.luck + s.love + s.money, 0);
-  const HoroscopeScores d = RateDay(unbuilt, 4, birth, first);
+  const HoroscopeScores d = RateDay(unbuilt, 4, birth, day);
   EXPECT_EQ(d.luck + d.love + d.money, 0);
 }
 

@@ -10,9 +10,7 @@
 #include "sky/sky_scene.h"
 
 namespace {
-
 long allocations = 0;
-
 }  // namespace
 
 void* operator new(std::size_t size) {
@@ -20,7 +18,6 @@ void* operator new(std::size_t size) {
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
 }
-
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
@@ -34,8 +31,7 @@ TEST(RatePeriodAllocationTest, MonthRatingAllocatesNothing) {
   const DateSpan month = SpanOfPeriod(Period::kThisMonth, CalendarDate(10, 12, 2004));
   const long before = allocations;
   for (int round = 0; round < 3; ++round) {  // later rounds run with full trails
-    const HoroscopeScores scores = RatePeriod(scene, 4, birth, month.first, month.last);
-    EXPECT_LE(scores.luck, 100);
+    RatePeriod(scene, 4, birth, month.first, month.last);
   }
   scene.ShowDay(1000);
   scene.ClearTrails();
