@@ -20,7 +20,9 @@ struct Outcome {
 };
 
 Outcome RunCli(const std::string& arguments) {
-  const std::string errPath = ::testing::TempDir() + "astrivo_cli_stderr.txt";
+  // One file per test: ctest may run the tests of this file in parallel.
+  const std::string errPath = ::testing::TempDir() + "astrivo_cli_stderr_" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name();
   Outcome outcome{-1, "", ""};
   FILE* pipe = popen((std::string(ASTRIVO_CLI_PATH) + " " + arguments + " 2>" + errPath).c_str(), "r");
   if (pipe == nullptr) return outcome;
