@@ -33,10 +33,11 @@ class SkyView : public QWindow {
   // the fixed-function calls fail.
   static void SetDefaultSurfaceFormat();
 
-  // Creates the native window and the context, sets the fixed GL state, makes the star
-  // texture and builds the scene with its textures. Runs synchronously, before or after the
-  // window is shown. 1 on success; 0 at the first step that fails (no OpenGL on this
-  // platform, no context, cannot make it current), leaving the view without a sky.
+  // Creates the native window and the context, sets the fixed GL state and makes the star
+  // texture and the scene's textures (the scene itself is built with the view, so that the
+  // ratings work without OpenGL). Runs synchronously, before or after the window is shown.
+  // 1 on success; 0 at the first step that fails (no OpenGL on this platform, no context,
+  // cannot make it current), leaving the view without a sky.
   // Runs once; a second call returns the first call's result without doing anything.
   int InitGL();
 
