@@ -3,7 +3,7 @@
 
 #include <QGuiApplication>
 
-#include "view/sky_view.h"
+#include "gl_frame.h"
 
 int main(int argc, char* argv[]) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -11,5 +11,7 @@ int main(int argc, char* argv[]) {
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QGuiApplication app(argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  astrivo::test::SharedView().reset();
+  return result;
 }

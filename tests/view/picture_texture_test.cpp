@@ -11,7 +11,7 @@
 namespace astrivo {
 namespace {
 
-using PictureTextureTest = test::GlTest<64>;
+using PictureTextureTest = test::GlTest;
 
 TEST_F(PictureTextureTest, EveryPictureGivesItsSizeAndANewName) {
   struct PictureSize {

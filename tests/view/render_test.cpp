@@ -12,36 +12,35 @@ constexpr int kDay = 9300;        // 18 June 2025 on the program's day numbers
 constexpr int kTraceDays = 120;   // the planets' trails cover four months
 constexpr int kLeoHeading = 149;  // Leo's centre longitude, truncated: Leo faces the camera
 
-using RenderTest = test::GlTest<720>;
+using RenderTest = test::GlTest;
 
 // Renders kDay, with trails of the months before it, into the back buffer.
-test::Frame RenderDay(SkyView& view, int tilt, int heading) {
+QImage RenderDay(SkyView& view, int tilt, int heading) {
   SkyScene& scene = view.Scene();
   scene.ClearTrails();
   for (int day = kDay - kTraceDays; day <= kDay; ++day) scene.ShowDay(day);
   scene.tilt = tilt;
   scene.heading = heading;
   view.Renderer().Render(scene);
-  return test::Frame();
+  return test::ReadFrame();
 }
 
 TEST_F(RenderTest, SunRingAndBannerShowWhereTheyBelong) {
-  const test::Frame frame = RenderDay(*view_, 30, kLeoHeading);
+  const QImage frame = RenderDay(*view_, 30, kLeoHeading);
   const Vec3 earth(view_->Scene().Earth()->Data());
 
   // Emission (0.9, 0.4, 0) plus white under the dim viewer light: red saturates, blue stays
   // lowest. A planet-lit sphere or no Sun at all would fail this.
   const QPoint origin = test::Project(Vec3(0, 0, 0));
-  const test::Rgb sun = frame.At(origin.x(), origin.y());
-  EXPECT_GE(sun.r, 240);
-  EXPECT_GT(sun.g, sun.b + 60);
-  EXPECT_TRUE(sun.g > 110 && sun.g < 235) << sun.g;
-  EXPECT_LT(sun.b, 130);
+  const QRgb sun = frame.pixel(origin);
+  EXPECT_TRUE(qRed(sun) >= 240 && qGreen(sun) > 110 && qGreen(sun) < 235 &&
+              qGreen(sun) > qBlue(sun) + 60 && qBlue(sun) < 130)
+      << qRed(sun) << "," << qGreen(sun) << "," << qBlue(sun);
 
   // The ecliptic ring: hits on 36 points of a circle round the Earth in the plane z = 0. The
   // signs' rings share the grey, so a few points off the ecliptic ring still hit one.
-  const auto grey = [](test::Rgb c) {
-    return c.r == c.g && c.g == c.b && std::abs(c.r - 128) <= 2;
+  const auto grey = [](QRgb c) {
+    return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 128) <= 2;
   };
   const auto ringHits = [&](double radius) {
     int found = 0;
@@ -49,7 +48,7 @@ TEST_F(RenderTest, SunRingAndBannerShowWhereTheyBelong) {
       const double a = degrees * M_PI / 180.0;
       const QPoint p = test::Project(Vec3(earth.Component(0) + radius * std::cos(a),
                                           earth.Component(1) + radius * std::sin(a), 0.0));
-      if (frame.Count(test::Around(p, 1), grey) > 0) ++found;
+      if (test::Sum(frame, test::Around(p, 1), grey) > 0) ++found;
     }
     return found;
   };
@@ -62,7 +61,7 @@ TEST_F(RenderTest, SunRingAndBannerShowWhereTheyBelong) {
   ASSERT_EQ(leo.label, "Leo");
   const Vec3 banner = SphericalPoint(1.2 * leo.Component(0) + leo.bannerOffset,
                                      leo.Component(1), leo.Component(2), earth);
-  EXPECT_GT(frame.Count(test::Around(test::Project(banner), 30), test::LetterYellow), 60);
+  EXPECT_GT(test::Sum(frame, test::Around(test::Project(banner), 20), test::LetterYellow), 20);
 }
 
 TEST_F(RenderTest, FrameLeavesNoGlErrorAndTheStateTheNextDrawReliesOn) {
