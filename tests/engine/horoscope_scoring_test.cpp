@@ -38,30 +38,22 @@ TEST(HoroscopeScoringTest, AspectFactorLatitudeRatioAndClamp) {
 }
 
 TEST(HoroscopeScoringTest, DateTerms) {
-  // Birth 15 June 1980 and rated day 16 June 2004: the rating design's worked example gives the
-  // day terms 21, 25, 42 and the birth terms (of Q = -178200) -30, -41, -47.
-  const CalendarDate rated(16, 6, 2004);
-  const CalendarDate birth(15, 6, 1980);
-  EXPECT_EQ(rated.DateProduct(), 192384);
-  EXPECT_EQ(birth.DateProduct(), 178200);
-  EXPECT_EQ(DateTerm(rated, 67), 21);
-  EXPECT_EQ(DateTerm(rated, 57), 25);
-  EXPECT_EQ(DateTerm(rated, 41), 42);
-  EXPECT_EQ(-DateTerm(birth, 15), -30);
-  EXPECT_EQ(-DateTerm(birth, 73), -41);
-  EXPECT_EQ(-DateTerm(birth, 23), -47);
-
-  // Products beyond 64 bits; expected: trunc(trunc(P / k) rem 50) in exact integer arithmetic
-  // (Python, truncating division and remainder).
+  // First the rating design's worked example, rated day 16 June 2004 (product 192384) with the
+  // day terms 21, 25, 42, and birth 15 June 1980 (product 178200) whose terms 30, 41, 47 enter
+  // negated. Then products beyond 64 bits; expected: trunc(trunc(P / k) rem 50) in exact
+  // integer arithmetic (Python, truncating division and remainder).
   const struct {
     int day, month, year, divisor, term;
-  } extremes[] = {
+  } cases[] = {
+      {16, 6, 2004, 67, 21},                   {16, 6, 2004, 57, 25},
+      {16, 6, 2004, 41, 42},                   {15, 6, 1980, 15, 30},
+      {15, 6, 1980, 73, 41},                   {15, 6, 1980, 23, 47},
       {INT_MIN, INT_MAX - 3, INT_MIN, 15, 45}, {INT_MAX, INT_MAX, INT_MAX, 73, 22},
       {INT_MIN, INT_MAX, INT_MAX, 23, -40},    {INT_MIN, INT_MIN, INT_MIN, 41, -49},
       {-31, 12, 2099, 67, -4},                 {7, 12, -2000000000, INT_MAX, -28},
       {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 9}, {0, INT_MAX, INT_MAX, 15, 0},
   };
-  for (const auto& c : extremes) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);
     EXPECT_EQ(DateTerm(CalendarDate(c.day, c.month, c.year), c.divisor), c.term);
   }
@@ -147,20 +139,16 @@ TEST_F(RatingTest, PeriodAveragesTheDaysWithFloor) {
 }
 
 TEST_F(RatingTest, NothingToRateGivesZeros) {
-  const CalendarDate before(15, 6, 2004);
-  const HoroscopeScores empty = RatePeriod(scene, 4, birth, day, before);
-  EXPECT_EQ(empty.luck + empty.love + empty.money, 0);
-  EXPECT_EQ(scene.BodyAt(0)->Length(), 0.0);  // the bodies were not moved
-
-  for (int badSign : {-1, 12, INT_MAX}) {
-    const HoroscopeScores s = RatePeriod(scene, badSign, birth, day, day);
-    EXPECT_EQ(s.luck + s.love + s.money, 0) << badSign;
-  }
   SkyScene unbuilt;  // what a view without GL used to leave behind
-  const HoroscopeScores s = RatePeriod(unbuilt, 4, birth, day, day);
-  EXPECT_EQ(s.luck + s.love + s.money, 0);
-  const HoroscopeScores d = RateDay(unbuilt, 4, birth, day);
-  EXPECT_EQ(d.luck + d.love + d.money, 0);
+  const CalendarDate before(15, 6, 2004);
+  int row = 0;
+  for (const HoroscopeScores& s :
+       {RatePeriod(scene, 4, birth, day, before), RatePeriod(scene, -1, birth, day, day),
+        RatePeriod(scene, 12, birth, day, day), RatePeriod(scene, INT_MAX, birth, day, day),
+        RatePeriod(unbuilt, 4, birth, day, day), RateDay(unbuilt, 4, birth, day)}) {
+    EXPECT_EQ(s.luck + s.love + s.money, 0) << "row " << row++;
+  }
+  EXPECT_EQ(scene.BodyAt(0)->Length(), 0.0);  // the bodies were not moved
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// The browser fallback: how a registered command line is cut and split, and that the address
-// always reaches the browser as one argument, never through a shell.
+// The browser fallback: how a registered command line is cut and split, that the address always
+// reaches the browser as one argument and never through a shell, and the order of the attempts.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -26,109 +27,72 @@ std::vector<std::string> Std(const QStringList& list) {
   return result;
 }
 
-struct CutCase {
-  const char* name;
-  const char* commandLine;
-  const char* cut;
-};
-
-class CutAtPlaceholderTest : public testing::TestWithParam<CutCase> {};
-
-TEST_P(CutAtPlaceholderTest, CutsBeforeThePlaceholder) {
-  EXPECT_EQ(CutAtPlaceholder(QString::fromUtf8(GetParam().commandLine)).toStdString(),
-            GetParam().cut);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, CutAtPlaceholderTest,
-    testing::Values(
-        // The quoted form keeps the browser's own blank, so the address follows two blanks.
-        CutCase{"QuotedPercentOne", R"(C:\Browser\b.exe "%1")", R"(C:\Browser\b.exe )"},
-        CutCase{"BarePercentOne", "browser -nohome %1 -x", "browser -nohome "},
-        CutCase{"NoPlaceholder", "browser --new-window", "browser --new-window"},
-        CutCase{"QuotedUrl", R"(firefox "%u")", "firefox "},
-        CutCase{"BareUrlList", "chromium %U", "chromium "},
-        CutCase{"BareFile", "viewer %f", "viewer "},
-        CutCase{"BareFileList", "viewer --open %F --x", "viewer --open "},
-        CutCase{"QuotedWinsOverEarlierBare", R"(b %u "%1")", "b %u "},
-        CutCase{"EscapedPercentIsNoPlaceholder", "b --at=%%u %u", "b --at=%%u "},
-        CutCase{"OtherFieldCodesStay", "b %i %c", "b %i %c"},
-        CutCase{"Empty", "", ""}),
-    [](const testing::TestParamInfo<CutCase>& info) { return info.param.name; });
-
-struct SplitCase {
-  const char* name;
-  const char* exec;
-  std::vector<std::string> arguments;
-};
-
-class SplitExecLineTest : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitExecLineTest, SplitsByTheQuotingRules) {
-  EXPECT_EQ(Std(SplitExecLine(QString::fromUtf8(GetParam().exec))), GetParam().arguments);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, SplitExecLineTest,
-    testing::Values(
-        SplitCase{"Plain", "firefox --new-window", {"firefox", "--new-window"}},
-        SplitCase{"RunsOfBlanks", "  b   -x  ", {"b", "-x"}},
-        SplitCase{"QuotedPath", R"("/opt/My Browser/b" -x)", {"/opt/My Browser/b", "-x"}},
-        SplitCase{"EscapesInQuotes", R"("a\"b\$c\`d\\e")", {R"(a"b$c`d\e)"}},
-        SplitCase{"BackslashOutsideQuotesIsKept", R"(a\b)", {R"(a\b)"}},
-        SplitCase{"EmptyQuotedArgument", R"(b "")", {"b", ""}},
-        SplitCase{"FieldCodesDropped", "b %i --x %c", {"b", "--x"}},
-        SplitCase{"PercentPercent", "b --zoom=100%%", {"b", "--zoom=100%"}},
-        SplitCase{"NothingAtAll", "", {}}),
-    [](const testing::TestParamInfo<SplitCase>& info) { return info.param.name; });
-
-// Addresses that a shell would turn into commands; each must arrive as one argument.
-class HostileAddressTest : public testing::TestWithParam<const char*> {};
-
-TEST_P(HostileAddressTest, StaysOneArgument) {
-  const QString url = QString::fromUtf8(GetParam());
-  for (const char* exec : {R"(browser "%u")", "browser %u", "browser", R"("/b b" %U --x)"}) {
-    const QStringList command = BrowserCommand(QString::fromUtf8(exec), url);
-    ASSERT_FALSE(command.isEmpty()) << exec;
-    EXPECT_EQ(command.back(), url) << exec;
-    EXPECT_NE(command.front(), QStringLiteral("sh")) << exec;
+TEST(DesktopEntryTest, CutsBeforeThePlaceholder) {
+  const std::pair<const char*, const char*> cases[] = {
+      // The quoted form keeps the browser's own blank, so the address follows two blanks.
+      {R"(C:\Browser\b.exe "%1")", R"(C:\Browser\b.exe )"},
+      {"browser -nohome %1 -x", "browser -nohome "},
+      {"browser --new-window", "browser --new-window"},
+      {R"(firefox "%u")", "firefox "},
+      {"chromium %U", "chromium "},
+      {"viewer %f", "viewer "},
+      {"viewer --open %i %F --x", "viewer --open %i "},  // %i is no placeholder
+      {R"(b %u "%1")", "b %u "},         // a quoted placeholder wins over an earlier bare one
+      {"b --at=%%u %u", "b --at=%%u "},  // %% is a percent, not the start of a placeholder
+  };
+  for (const auto& [commandLine, cut] : cases) {
+    EXPECT_EQ(CutAtPlaceholder(QString::fromUtf8(commandLine)).toStdString(), cut) << commandLine;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, HostileAddressTest,
-                         testing::Values("https://x.example/; touch /tmp/astrivo-pwned",
-                                         "https://x.example/$(touch /tmp/astrivo-pwned)",
-                                         "https://x.example/`id`", R"(https://x.example/" "b)",
-                                         "https://x.example/%u %F", "https://x.example/a b\\",
-                                         "-flag", ""));
-
-TEST(BrowserCommandTest, NoProgramGivesNoCommand) {
-  EXPECT_TRUE(BrowserCommand(QStringLiteral("%u"), QString::fromUtf8(kUrl)).isEmpty());
-  EXPECT_TRUE(BrowserCommand(QStringLiteral(R"("" %u)"), QString::fromUtf8(kUrl)).isEmpty());
+TEST(DesktopEntryTest, SplitsByTheQuotingRulesAndTheAddressStaysOneArgument) {
+  // The placeholders stand last, where a field code splits away as the cut would.
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"  b   --new-window  ", {"b", "--new-window"}},
+      {R"("/opt/My Browser/b" -x "%u")", {"/opt/My Browser/b", "-x"}},
+      {R"("a\"b\$c\`d\\e")", {R"(a"b$c`d\e)"}},
+      {R"(a\b)", {R"(a\b)"}},  // a backslash outside quotes is kept
+      {R"(b "")", {"b", ""}},
+      {"b %i --x %c %U", {"b", "--x"}},
+      {"b --zoom=100%%", {"b", "--zoom=100%"}},
+      {"", {}},
+      {R"("" --x %f)", {"", "--x"}},
+  };
+  // Addresses a shell would turn into commands or extra arguments.
+  const char* const addresses[] = {"https://x.example/; touch /tmp/astrivo-pwned",
+                                   "https://x.example/$(touch /tmp/x)", "https://x.example/`id`",
+                                   R"(https://x.example/" "b)", "https://x.example/%u %F",
+                                   "https://x.example/a b\\", "-flag", ""};
+  for (const auto& [exec, arguments] : cases) {
+    EXPECT_EQ(Std(SplitExecLine(QString::fromUtf8(exec))), arguments) << exec;
+    // The address is one argument after the line's own, or no command when it names no program.
+    const bool named = !arguments.empty() && !arguments.front().empty();
+    for (const char* address : addresses) {
+      std::vector<std::string> command = arguments;
+      command.push_back(address);
+      EXPECT_EQ(Std(BrowserCommand(QString::fromUtf8(exec), QString::fromUtf8(address))),
+                named ? command : std::vector<std::string>{})
+          << exec << " " << address;
+    }
+  }
 }
 
 class WebAddressOpenerTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dataFolder_.isValid());
-    ASSERT_TRUE(QDir(dataFolder_.path()).mkpath(QStringLiteral("applications/vendor")));
-  }
-
-  void WriteDesktopFile(const QString& relativePath, const QByteArray& contents) {
-    QFile file(QDir(dataFolder_.path()).filePath(QStringLiteral("applications/") + relativePath));
+  void WriteDesktopFile(const char* relativePath, const QByteArray& contents) {
+    const QString path = dataFolder_.filePath(QStringLiteral("applications/") + relativePath);
+    ASSERT_TRUE(QFileInfo(path).dir().mkpath(QStringLiteral(".")));
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(contents);
   }
 
-  // A system whose desktop refuses and whose HTML handler is `handler`; started commands
-  // are recorded instead of run.
-  WebAddressOpener::System FakeSystem(const QString& handler) {
+  // A system whose desktop gives desktopAnswer_ and whose HTML handler is `handler`; started
+  // commands are recorded instead of run.
+  WebAddressOpener::System FakeSystem(const char* handler) {
     WebAddressOpener::System system;
-    system.openWithDesktop = [this](const QUrl&) {
-      ++desktopCalls_;
-      return desktopAnswer_;
-    };
-    system.defaultHtmlHandler = [handler] { return handler; };
+    system.openWithDesktop = [this](const QUrl&) { return desktopAnswer_; };
+    system.defaultHtmlHandler = [handler] { return QString::fromUtf8(handler); };
     system.dataFolders = [this] {
       return QStringList{QStringLiteral("/nonexistent/astrivo"), dataFolder_.path()};
     };
@@ -142,57 +106,55 @@ class WebAddressOpenerTest : public testing::Test {
 
   QTemporaryDir dataFolder_;
   bool desktopAnswer_ = false;
-  int desktopCalls_ = 0;
   QStringList started_;
 };
 
-TEST_F(WebAddressOpenerTest, DesktopFirstAndNothingElseWhenItWorks) {
-  desktopAnswer_ = true;
-  WriteDesktopFile(QStringLiteral("b.desktop"), "[Desktop Entry]\nExec=b %u\n");
-  EXPECT_TRUE(WebAddressOpener(FakeSystem(QStringLiteral("b.desktop"))).Open(kUrl));
-  EXPECT_EQ(desktopCalls_, 1);
-  EXPECT_TRUE(started_.isEmpty());
-}
-
-TEST_F(WebAddressOpenerTest, FallsBackToTheRegisteredBrowser) {
-  WriteDesktopFile(QStringLiteral("b.desktop"),
+TEST_F(WebAddressOpenerTest, DesktopFirstThenTheRegisteredBrowserElseSilentFailure) {
+  // Only the [Desktop Entry] group's plain Exec counts; \s is a blank.
+  WriteDesktopFile("b.desktop",
                    "[Desktop Action new]\nExec=wrong %u\n"
                    "[Desktop Entry]\nName=B\nExec[de]=wrong\n"
                    "Exec=\"/opt/My\\sBrowser/b\" --new-window \"%u\"\n");
-  EXPECT_TRUE(WebAddressOpener(FakeSystem(QStringLiteral("b.desktop"))).Open(kUrl));
-  EXPECT_EQ(desktopCalls_, 1);
-  EXPECT_EQ(Std(started_), (std::vector<std::string>{"/opt/My Browser/b", "--new-window", kUrl}));
-}
-
-TEST_F(WebAddressOpenerTest, FindsAVendorPrefixedEntryInItsSubfolder) {
-  WriteDesktopFile(QStringLiteral("vendor/b.desktop"), "[Desktop Entry]\nExec=vb %U\n");
-  EXPECT_TRUE(WebAddressOpener(FakeSystem(QStringLiteral("vendor-b.desktop"))).Open(kUrl));
-  EXPECT_EQ(Std(started_), (std::vector<std::string>{"vb", kUrl}));
-}
-
-TEST_F(WebAddressOpenerTest, FailuresEndSilently) {
-  WriteDesktopFile(QStringLiteral("noexec.desktop"), "[Desktop Entry]\nName=B\n");
-  WriteDesktopFile(QStringLiteral("empty.desktop"), "[Desktop Entry]\nExec=%u\n");
-  for (const char* handler :
-       {"", "missing.desktop", "noexec.desktop", "empty.desktop", "../applications/b.desktop",
-        "/etc/passwd", "b"}) {
-    EXPECT_FALSE(WebAddressOpener(FakeSystem(QString::fromUtf8(handler))).Open(kUrl)) << handler;
+  WriteDesktopFile("vendor/v.desktop", "[Desktop Entry]\nExec=vb %U\n");
+  WriteDesktopFile("noexec.desktop", "[Desktop Entry]\nName=B\n");
+  WriteDesktopFile("empty.desktop", "[Desktop Entry]\nExec=%u\n");
+  const struct {
+    bool desktopAnswer;
+    const char* handler;
+    std::vector<std::string> started;  // empty: nothing may start
+  } cases[] = {
+      {true, "b.desktop", {}},  // the desktop took it: nothing else runs
+      {false, "b.desktop", {"/opt/My Browser/b", "--new-window", kUrl}},
+      {false, "vendor-v.desktop", {"vb", kUrl}},  // found in its vendor subfolder
+      // From here on the attempt fails, and silently.
+      {false, "", {}},
+      {false, "missing.desktop", {}},
+      {false, "noexec.desktop", {}},
+      {false, "empty.desktop", {}},
+      {false, "../applications/b.desktop", {}},
+      {false, "vendor/v.desktop", {}},  // a path, not a plain name
+      {false, "b", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.handler);
+    desktopAnswer_ = c.desktopAnswer;
+    started_.clear();
+    EXPECT_EQ(WebAddressOpener(FakeSystem(c.handler)).Open(kUrl),
+              c.desktopAnswer || !c.started.empty());
+    EXPECT_EQ(Std(started_), c.started);
   }
-  EXPECT_TRUE(started_.isEmpty());
-  WebAddressOpener::System nothing;
-  EXPECT_FALSE(WebAddressOpener(nothing).Open(kUrl));
+  EXPECT_FALSE(WebAddressOpener(WebAddressOpener::System()).Open(kUrl));
 }
 
 // Starts a real program through the real launcher: `touch` creates the file it is given, so
 // a shell would have created the marker file as well.
 TEST_F(WebAddressOpenerTest, RealLauncherRunsNoShell) {
-  const QString touch = QStringLiteral("/usr/bin/touch");
-  if (!QFile::exists(touch)) GTEST_SKIP() << "no " << touch.toStdString();
+  if (!QFile::exists(QStringLiteral("/usr/bin/touch"))) GTEST_SKIP() << "no /usr/bin/touch";
   QTemporaryDir work;
   const QString marker = work.filePath(QStringLiteral("marker"));
   const QString opened = work.filePath(QStringLiteral("opened"));
-  WriteDesktopFile(QStringLiteral("t.desktop"), "[Desktop Entry]\nExec=/usr/bin/touch %u\n");
-  WebAddressOpener::System system = FakeSystem(QStringLiteral("t.desktop"));
+  WriteDesktopFile("t.desktop", "[Desktop Entry]\nExec=/usr/bin/touch %u\n");
+  WebAddressOpener::System system = FakeSystem("t.desktop");
   system.startDetached = WebAddressOpener::RealSystem().startDetached;
   const WebAddressOpener opener(system);
 
