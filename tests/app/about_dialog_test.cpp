@@ -29,7 +29,6 @@ class AboutDialogTest : public QObject {
     QCOMPARE(link->url, QStringLiteral("https://astrivo.example/"));
     QCOMPARE(link->text(), link->url);
     QCOMPARE(link->pos(), dialog.Units().ToPixels(QRect(60, 35, 101, 8)).topLeft());
-    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
   }
 
   void OpensWithOkFocusedAndCloses_data() {
@@ -50,7 +49,6 @@ class AboutDialogTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     auto* ok = dialog.ControlAs<QPushButton>(kIdOk);
     QCOMPARE(QApplication::focusWidget(), ok);
-    QVERIFY(!dialog.Link()->armed);
     if (how == u"click") QTest::mouseClick(ok, Qt::LeftButton);
     if (how == u"enter") QTest::keyClick(ok, Qt::Key_Return);
     if (how == u"escape") QTest::keyClick(&dialog, Qt::Key_Escape);
