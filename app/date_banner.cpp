@@ -4,9 +4,8 @@
 
 #include <QPainter>
 
-#include <array>
-
 #include "engine/calendar_date.h"
+#include "engine/calendar_names.h"
 
 namespace astrivo {
 namespace {
@@ -15,13 +14,6 @@ const QColor kDarkBlue(0, 0, 100);
 constexpr int kTextInset = 5;         // pixels from the left edge
 constexpr int kCharacterHeight = 16;  // pixels, the em height without internal leading
 constexpr const char* kFontFamily = "Liberation Serif";  // metric twin of Times New Roman
-
-// Tables rather than the C library's strftime, which Qt sets to the user's locale.
-constexpr std::array<const char*, 7> kWeekdays = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                  "Friday", "Saturday", "Sunday"};
-constexpr std::array<const char*, 12> kMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 QFont BannerFont() {
   QFont font(QString::fromLatin1(kFontFamily));
@@ -44,9 +36,10 @@ QString DateBanner::TextFor(const LocalDate& date) {
   const int weekday = CalendarDate(date.day, date.month, date.year).DayOfWeek();  // 1 Monday
   const bool known = weekday >= 1 && weekday <= 7 && date.month >= 1 && date.month <= 12;
   if (!known) return QStringLiteral("Todays date:");
+  // English tables rather than strftime, which Qt sets to the user's locale.
   return QStringLiteral("Todays date: %1 %2 %3, %4")
-      .arg(QLatin1String(kWeekdays[static_cast<std::size_t>(weekday - 1)]),
-           QLatin1String(kMonths[static_cast<std::size_t>(date.month - 1)]))
+      .arg(QLatin1String(kWeekdayNames[static_cast<std::size_t>(weekday - 1)]),
+           QLatin1String(kMonthNames[static_cast<std::size_t>(date.month - 1)]))
       .arg(date.day, 2, 10, QLatin1Char('0'))
       .arg(date.year, 4, 10, QLatin1Char('0'));
 }

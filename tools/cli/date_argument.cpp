@@ -3,13 +3,11 @@
 
 #include <cstdio>
 
+#include "engine/calendar_names.h"
+
 namespace astrivo {
 
 namespace {
-
-constexpr std::string_view kMonthNames[] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
 
 bool ReadDigits(std::string_view text, int& value) {
   value = 0;
