@@ -6,13 +6,13 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 
 #include "platform/auto_radio_button.h"
+#include "platform/group_box.h"
 #include "platform/picture_store.h"
 
 namespace astrivo {
@@ -123,9 +123,9 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       widget = CreatePicture(control, parent);
       break;
     case ControlKind::GroupBox:
-      widget = new QGroupBox(caption, parent);
+      widget = new GroupBox(caption, parent);
       // A group box only frames its neighbours: clicks go through it to the controls it
-      // surrounds, which come before it in the layout and so lie beneath it.
+      // surrounds, which lie above it.
       widget->setAttribute(Qt::WA_TransparentForMouseEvents);
       break;
     case ControlKind::Frame:

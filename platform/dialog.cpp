@@ -49,13 +49,21 @@ QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const Dialo
   return place;
 }
 
+// The original platform puts each new control of a layout beneath the ones before it, so the
+// first control is topmost; Qt would put each new sibling on top. Group boxes, which come late
+// in layouts, must lie beneath the controls they frame.
+void StackFirstOnTop(const std::vector<QWidget*>& created) {
+  for (QWidget* widget : created) widget->lower();
+}
+
 }  // namespace
 
 Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, QWidget* parent)
     : QDialog(parent), timers_([this](int id) { OnTimer(id); }) {
   setFont(DialogUnits::DialogFont());
   setWindowTitle(QString::fromUtf8(layout.title));
-  Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+  Qt::WindowFlags flags = ((layout.style & kAppWindow) != 0 ? Qt::Window : Qt::Dialog) |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint;
   if ((layout.style & kMinMaxBoxes) != 0) flags |= Qt::WindowMinMaxButtonsHint;
   setWindowFlags(flags);
@@ -91,6 +99,7 @@ void Dialog::CreateControls(const DialogTemplate& layout, const ControlFactories
       ConnectNotifications(control.id, widget);
     }
   }
+  StackFirstOnTop(created);
   // A mnemonic on a label moves the focus to the next control that takes it.
   for (std::size_t i = 0; i < created.size(); ++i) {
     auto* label = qobject_cast<QLabel*>(created[i]);
