@@ -16,7 +16,7 @@ using K = ControlKind;
 
 const DialogTemplate& MainDialogLayout() {
   static const DialogTemplate layout{
-      "Astrivo", 642, 359, kResizable | kMinMaxBoxes,
+      "Astrivo", 642, 359, kResizable | kMinMaxBoxes | kAppWindow,
       {
           // id, kind, caption, picture, style, x, y, width, height (dialog units)
           {kIdSignList, K::DropDownList, "", 0, kUpperCase | kVScroll, 156, 140, 85, 140},

@@ -42,6 +42,8 @@ enum DialogStyle : unsigned {
   kModalFrame = 0,            // fixed size, caption and system menu
   kResizable = 1u << 0,       // sizing border
   kMinMaxBoxes = 1u << 1,     // minimize and maximize boxes
+  kAppWindow = 1u << 2,       // the program's main window: a normal top-level window with
+                              // its own task bar entry, not a dialog of another window
 };
 
 struct ControlTemplate {
