@@ -34,6 +34,13 @@ constexpr int kTiltMin = 0, kTiltMax = 90, kTiltStart = 30;
 // Below this client size (pixels) the controls keep their last places.
 constexpr int kLayoutMinWidth = 750, kLayoutMinHeight = 500;
 
+// The smallest client area, in pixels: as wide as the threshold above, and as high as the
+// layout itself, whose bottom edge is the "Horoscope" frame's (350 units) plus the layout's
+// margin below it, so that frame and the bars in it are never cut off.
+QSize MinimumClientSize(const DialogUnits& units) {
+  return {kLayoutMinWidth, units.ToPixelsY(MainDialogLayout().height)};
+}
+
 // The last day the trace can reach: 31 December 2099. A trace ending there starts over in 1900.
 constexpr DayNumber kLastTraceDay = 36525;
 
@@ -87,6 +94,7 @@ HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* pare
       traceMonth_(ControlAs<QLabel>(kIdTraceMonth)),
       traceDay_(ControlAs<QLabel>(kIdTraceDay)),
       traceYear_(ControlAs<QLabel>(kIdTraceYear)) {
+  setMinimumSize(MinimumClientSize(Units()));
   SetClickHandler(kIdThisWeek, [this] { OnThisWeek(); });
   SetClickHandler(kIdThisMonth, [this] { OnThisMonth(); });
   SetClickHandler(kIdToday, [this] { OnToday(); });
