@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,9 +63,9 @@ Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, 
     : QDialog(parent), timers_([this](int id) { OnTimer(id); }) {
   setFont(DialogUnits::DialogFont());
   setWindowTitle(QString::fromUtf8(layout.title));
-  Qt::WindowFlags flags = ((layout.style & kAppWindow) != 0 ? Qt::Window : Qt::Dialog) |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint;
+  appWindow_ = (layout.style & kAppWindow) != 0;
+  Qt::WindowFlags flags = (appWindow_ ? Qt::Window : Qt::Dialog) | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if ((layout.style & kMinMaxBoxes) != 0) flags |= Qt::WindowMinMaxButtonsHint;
   setWindowFlags(flags);
   CreateControls(layout, factories);
@@ -155,6 +156,15 @@ void Dialog::SetSelectionHandler(int id, Handler handler) {
 
 void Dialog::SetScrollHandler(int id, std::function<void(int position)> handler) {
   scrollHandlers_[id] = std::move(handler);
+}
+
+int Dialog::exec() {
+  if (!appWindow_) return QDialog::exec();
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  show();
+  loop.exec(QEventLoop::DialogExec);
+  return result();
 }
 
 bool Dialog::UpdateData(bool saveAndValidate) {

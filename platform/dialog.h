@@ -47,6 +47,11 @@ class Dialog : public QDialog {
   // field failed validation.
   bool UpdateData(bool saveAndValidate);
 
+  // Runs the dialog until it closes and returns its result. The program's own window (a
+  // layout marked kAppWindow) blocks no other window, so it is shown without modality and the
+  // window system sees an ordinary main window rather than a modal dialog.
+  int exec() override;
+
   void SetTimer(int id, int milliseconds);  // restarts the timer when it runs already
   void KillTimer(int id);
   bool IsTimerRunning(int id) const;
@@ -70,6 +75,7 @@ class Dialog : public QDialog {
 
   DialogUnits units_;
   QAbstractButton* defaultButton_ = nullptr;  // the layout's default button, if any
+  bool appWindow_ = false;
   std::map<int, QWidget*> controls_;
   std::map<int, Handler> clickHandlers_;
   std::map<int, Handler> selectionHandlers_;
