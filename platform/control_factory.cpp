@@ -124,8 +124,8 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       break;
     case ControlKind::GroupBox:
       widget = new GroupBox(caption, parent);
-      // A group box only frames its neighbours: clicks go through it to the controls it
-      // surrounds, which lie above it.
+      // A group box only frames its neighbours and, as on the original platform, takes no
+      // mouse input: a click on its frame or inside it goes to the dialog beneath.
       widget->setAttribute(Qt::WA_TransparentForMouseEvents);
       break;
     case ControlKind::Frame:

@@ -9,11 +9,14 @@
 
 namespace astrivo {
 
-// Shows `text` to the user and waits for the answer. While a prompt is open, further prompts
+// Shows `text` to the user in a box over `parent`'s window and waits for the answer. A prompt
+// raised before that window is on screen (while it initialises) returns at once, and its box
+// appears once the window has been shown. While a prompt is open or waiting, further prompts
 // are dropped, so a timer or a slider that asks again cannot stack boxes on top of one another.
 void Prompt(QWidget* parent, const QString& text);
 
-// While it lives, prompts go to `answer` instead of a message box. Nests like FixedToday.
+// While it lives, prompts go to `answer`, at once, instead of a message box. Nests like
+// FixedToday.
 class ScopedPromptAnswer {
  public:
   using Answer = std::function<void(QWidget* parent, const QString& text)>;
