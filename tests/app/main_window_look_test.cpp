@@ -49,10 +49,8 @@ QList<QWidget*> WidgetsInLayoutOrder(const HoroscopeDialog& dialog) {
 
 QString Describe(const QWidget* widget) {
   if (const auto* box = qobject_cast<const QGroupBox*>(widget)) return box->title();
-  return QStringLiteral("%1 at (%2, %3)")
-      .arg(QString::fromLatin1(widget->metaObject()->className()))
-      .arg(widget->x())
-      .arg(widget->y());
+  return QString::asprintf("%s at (%d, %d)", widget->metaObject()->className(), widget->x(),
+                           widget->y());
 }
 
 // The first pixel of `area` that is not `colour`, or an empty string when there is none.
@@ -60,14 +58,10 @@ QString StrayPixel(const QImage& image, const QRegion& area, const QColor& colou
   for (const QRect& rect : area) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
       for (int x = rect.left(); x <= rect.right(); ++x) {
-        if (image.pixelColor(x, y) != colour) {
-          const QColor found = image.pixelColor(x, y);
-          return QStringLiteral("(%1, %2) is (%3, %4, %5)")
-              .arg(x)
-              .arg(y)
-              .arg(found.red())
-              .arg(found.green())
-              .arg(found.blue());
+        const QColor found = image.pixelColor(x, y);
+        if (found != colour) {
+          return QString::asprintf("(%d, %d) is (%d, %d, %d)", x, y, found.red(), found.green(),
+                                   found.blue());
         }
       }
     }
@@ -122,8 +116,8 @@ class MainWindowLookTest : public QObject {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.StopTrace();
-    // At rest on 100, a second SetRating(100) restarts from level 100: the whole bar at the
-    // phase just set, the one each bar starts its ripple at after a Submit.
+    // A first SetRating(100) aims at level 300; a second one starts from level 100, which
+    // shows the whole bar, at the phase each bar starts its ripple at after a Submit.
     const QList<std::pair<RatingBar*, double>> bars{
         {dialog.LuckBar(), 0.15}, {dialog.LoveBar(), 0.2}, {dialog.MoneyBar(), 0.25}};
     for (const auto& [bar, phase] : bars) {
