@@ -10,9 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/horoscope_scoring.h"
 #include "engine/local_clock.h"
-#include "sky/sky_scene.h"
 #include "tools/cli/cli_command.h"
 #include "tools/cli/json_writer.h"
 
@@ -48,16 +46,10 @@ Result RunBinary(const std::string& arguments) {
 }
 
 TEST(CliTest, CommandsAndTheSpansRateCovers) {
-  SkyScene scene;
-  scene.Build();
-  const CalendarDate birth(15, 6, 1980);
-  const HoroscopeScores gemini =
-      RatePeriod(scene, 4, birth, CalendarDate(14, 6, 2004), CalendarDate(20, 6, 2004));
+  // Luck, Love and Money of this week from tools/reference/sky_reference.py.
   const std::string geminiWeek = R"({"sign":"GEMINI","signIndex":4,"from":"2004-06-14",)"
-                                 R"("to":"2004-06-20","days":7,"luck":)" +
-                                 std::to_string(gemini.luck) +
-                                 ",\"love\":" + std::to_string(gemini.love) +
-                                 ",\"money\":" + std::to_string(gemini.money) + "}\n";
+                                 R"("to":"2004-06-20","days":7,"luck":24,"love":23,"money":41})"
+                                 "\n";
   const FixedToday today({31, 12, 2003});  // a Wednesday
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--version"}, "astrivo-cli 1.1\n"},
@@ -141,24 +133,26 @@ TEST(CliEndToEndTest, BadInputAndBodiesThatReadBackExactly) {
   const Result outcome = RunBinary("bodies --date 2004-06-16");
   ASSERT_EQ(outcome.status, kExitSuccess) << outcome.err;
   EXPECT_EQ(outcome.err, "");
-  SkyScene scene;
-  scene.Build();
-  scene.UpdatePlanets(1629.0);
-  std::size_t at = outcome.out.find(R"({"dayNumber":1629,"bodies":[)");
-  ASSERT_EQ(at, 0u) << outcome.out;
-  for (int k = 0; k < scene.BodyCount(); ++k) {
-    const Planet& body = *scene.BodyAt(k);
-    at = outcome.out.find(R"({"name":")" + (k == 1 ? "SUN" : body.name) + R"(","x":)", at);
-    ASSERT_NE(at, std::string::npos) << k;
-    const char* text = outcome.out.c_str() + outcome.out.find(':', at + 8) + 1;
-    char* end = nullptr;
-    for (const double expected : {body.Component(0), body.Component(1), body.Component(2),
-                                  body.sight.Component(0), body.sight.Component(1),
-                                  body.sight.Component(2)}) {
-      EXPECT_EQ(std::strtod(text, &end), expected) << k;  // x, y, z, then the sight's three
-      text = end + std::strcspn(end, "-0123456789");
-    }
-  }
+  // The same digits as tools/reference/sky_reference.py prints for day 1629 with Python's
+  // shortest round-trip repr: every double survives the trip through text bit for bit.
+  EXPECT_EQ(outcome.out,
+            R"({"dayNumber":1629,"bodies":[)"
+            R"({"name":"EARTH","x":-0.10304224001207526,"y":-0.9787673850086932,"z":-0,)"
+            R"("sight":[0,0,0]},)"
+            R"({"name":"SUN","x":0,"y":0,"z":0,"sight":[0,0,0]},)"
+            R"({"name":"MERCURY","x":0.10620862681064552,"y":0.2887307960909138,)"
+            R"("z":0.013804662612111072,)"
+            R"("sight":[0.8143775716096735,4.932940572323096,0.05372597870510312]},)"
+            R"({"name":"VENUS","x":4.556214856296886e-05,"y":-0.7269097664420694,)"
+            R"("z":-0.009907265896076541,)"
+            R"("sight":[1.8927781705532396,4.624316286883174,-0.18190567870230906]},)"
+            R"({"name":"MARS","x":-1.1234679226861257,"y":1.210240273793902,)"
+            R"("z":0.05296138106257195,)"
+            R"("sight":[-2.1120302921192566,4.53070768755721,0.10961703827710569]},)"
+            R"({"name":"JUPITER","x":-5.377515712811072,"y":0.770699592070492,)"
+            R"("z":0.11704954360877204,)"
+            R"("sight":[-4.744704764973485,1.5737503174712995,0.10529307430639089]}]})"
+            "\n");
 }
 
 }  // namespace

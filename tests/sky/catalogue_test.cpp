@@ -46,9 +46,10 @@ TEST(Vec3Test, SphericalConventionAndComponentBounds) {
 }
 
 TEST(ZodiacCatalogueTest, EverySignMatchesTheReferenceColumns) {
-  // The reference columns of the catalogue's sign table, in sign-index order: banner picture,
-  // width and offset, star count, then centre longitude, latitude (2 decimals), rho
-  // (3 decimals) and ring radius (2 decimals) as printed there.
+  // The catalogue's sign table in sign-index order: banner picture, width and offset, star
+  // count; then centre longitude, latitude, rho and ring radius from
+  // tools/reference/sky_reference.py (its own copy of the star table), which round to the
+  // values the table prints. An arcsecond's typo in any star moves a centre by more than 1e-9.
   const struct {
     const char* label;
     int bannerPicture;
@@ -56,18 +57,30 @@ TEST(ZodiacCatalogueTest, EverySignMatchesTheReferenceColumns) {
     std::size_t stars;
     double longitude, latitude, rho, ringRadius;
   } references[] = {
-      {"Aquarius", 150, 476, 0.0, 7, -28.40, 6.45, 4.894, 18.81},
-      {"Pisces", 151, 360, 0.0, 3, 13.90, -0.12, 4.719, 24.41},
-      {"Aries", 152, 313, 0.5, 3, 30.59, 10.09, 4.978, 7.55},
-      {"Taurus", 163, 362, 0.0, 15, 63.37, 1.89, 4.959, 18.57},
-      {"Gemini", 156, 360, 0.0, 10, 101.22, -0.33, 4.946, 13.38},
-      {"Cancer", 158, 365, 0.0, 5, 127.08, -2.83, 4.971, 7.86},
-      {"Leo", 157, 193, 0.0, 11, 149.22, 8.83, 4.891, 20.92},
-      {"Virgo", 162, 311, 0.0, 9, -163.04, 6.24, 4.849, 21.66},
-      {"Libra", 159, 314, 0.0, 5, -130.92, 2.93, 4.962, 10.38},
-      {"Scorpio", 153, 422, 0.0, 8, -107.48, -6.90, 4.892, 17.12},
-      {"Sagittarius", 164, 653, 0.5, 15, -75.03, -8.26, 4.912, 13.84},
-      {"Capricorn", 161, 539, 1.0, 6, -49.79, 3.30, 4.928, 14.16},
+      {"Aquarius", 150, 476, 0.0, 7, -28.40049526076302, 6.445926800776614,
+       4.894474954024796, 18.81180607295757},
+      {"Pisces", 151, 360, 0.0, 3, 13.904188856221296, -0.11831695744414637,
+       4.719043956041753, 24.407437010838482},
+      {"Aries", 152, 313, 0.5, 3, 30.58818824260459, 10.090016409030403,
+       4.977698917896675, 7.548437115170555},
+      {"Taurus", 163, 362, 0.0, 15, 63.36853183344456, 1.8901773569909446,
+       4.958845152162137, 18.572353306593936},
+      {"Gemini", 156, 360, 0.0, 10, 101.21521359940691, -0.33099894770207944,
+       4.946331501528038, 13.377799156395211},
+      {"Cancer", 158, 365, 0.0, 5, 127.07802933963922, -2.826094782010465,
+       4.970770855763092, 7.8569366585106275},
+      {"Leo", 157, 193, 0.0, 11, 149.21796046913101, 8.82897441153615,
+       4.890683611079258, 20.918394875633684},
+      {"Virgo", 162, 311, 0.0, 9, -163.0441507394301, 6.235761527517113,
+       4.84922873690447, 21.661076641676686},
+      {"Libra", 159, 314, 0.0, 5, -130.91794361256262, 2.932736167812865,
+       4.962106965666715, 10.378692649219499},
+      {"Scorpio", 153, 422, 0.0, 8, -107.47569371740472, -6.902092281483636,
+       4.892099519151155, 17.122185459750362},
+      {"Sagittarius", 164, 653, 0.5, 15, -75.02561238788849, -8.257324637858746,
+       4.911563022368892, 13.84353479204315},
+      {"Capricorn", 161, 539, 1.0, 6, -49.78824828857282, 3.3000157334059987,
+       4.927676963266373, 14.158900882144634},
   };
   std::vector<std::unique_ptr<ZodiacSign>> signs;
   BuildZodiac(signs);
@@ -82,10 +95,10 @@ TEST(ZodiacCatalogueTest, EverySignMatchesTheReferenceColumns) {
     EXPECT_EQ(sign.bannerOffset, expected.bannerOffset);
     EXPECT_EQ(sign.bannerTexture, 0u);  // made later by the view, never by the model
     EXPECT_EQ(sign.stars.size(), expected.stars);
-    EXPECT_NEAR(sign.Component(1), expected.longitude, 0.005);
-    EXPECT_NEAR(sign.Component(2), expected.latitude, 0.005);
-    EXPECT_NEAR(sign.Component(0), expected.rho, 0.0005);
-    EXPECT_NEAR(sign.ringRadius, expected.ringRadius, 0.005);
+    EXPECT_NEAR(sign.Component(1), expected.longitude, 1e-9);
+    EXPECT_NEAR(sign.Component(2), expected.latitude, 1e-9);
+    EXPECT_NEAR(sign.Component(0), expected.rho, 1e-9);
+    EXPECT_NEAR(sign.ringRadius, expected.ringRadius, 1e-9);
   }
   // All 97 stars in table order; Atlas and Pleione share their coordinates and both count.
   const auto& taurus = signs[3]->stars;
