@@ -9,7 +9,6 @@
 #include <QPlatformSurfaceEvent>
 #include <QResizeEvent>
 
-#include "platform/first_frame_probe.h"
 #include "view/gl_check.h"
 #include "view/picture_texture.h"
 
@@ -87,7 +86,6 @@ void SkyView::Paint() {
   glFlush();
   context_->swapBuffers(this);
   context_->doneCurrent();
-  NoteFramePresented();
 }
 
 QSize SkyView::DevicePixelSize() const { return size() * devicePixelRatio(); }

@@ -1,5 +1,5 @@
 // A dialog with one OpenGL child window that clears to black: the baseline that measure.sh
-// compares Astrivo against, with the same first-frame probe.
+// compares Astrivo against.
 #include <GL/gl.h>
 
 #include <QApplication>
@@ -8,8 +8,6 @@
 #include <QSurfaceFormat>
 #include <QVBoxLayout>
 #include <QWindow>
-
-#include "platform/first_frame_probe.h"
 
 namespace {
 
@@ -26,11 +24,10 @@ class ClearWindow : public QWindow {
     }
     if (!context_.makeCurrent(this)) return;
     glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glFlush();
     context_.swapBuffers(this);
     context_.doneCurrent();
-    astrivo::NoteFramePresented();
   }
 
  private:
