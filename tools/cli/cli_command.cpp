@@ -109,8 +109,6 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
       name = std::string(arg.substr(0, equals));
       value = std::string(arg.substr(equals + 1));
       if (flags.count(name) != 0) throw BadInput{"option " + name + " takes no value"};
-    } else if (flags.count(arg) != 0) {
-      name = std::string(arg);
     } else {
       name = std::string(arg);
       if (allowed.count(name) != 0 && i + 1 >= args.size()) {
