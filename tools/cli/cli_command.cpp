@@ -41,7 +41,8 @@ constexpr CommandHelp kCommands[] = {
      "--daily adds the array \"daily\": each day's date, luck, love and money.\n"},
     {"bodies", "astrivo-cli bodies --date YYYY-MM-DD\n",
      "The six bodies' positions and sight directions on that day.\n"},
-    {"signs", "astrivo-cli signs\n", "The twelve signs with their centres, ring radii and star counts.\n"},
+    {"signs", "astrivo-cli signs\n",
+     "The twelve signs with their centres, ring radii and star counts.\n"},
 };
 
 constexpr std::string_view kDatesNote = "Dates are real calendar dates with years 1901 to 2099.\n";
