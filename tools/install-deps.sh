@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth desktop-file-utils
+  appstream lintian dpkg-dev file man-db groff-base
 )
 
 missing=()

@@ -1,10 +1,12 @@
-// astrivo-cli in process and as a built program: the span each rate call covers, one line on
-// stderr and status 2 for each kind of bad input, and numbers that read back bit for bit.
+// astrivo-cli in process and as a built program: the span and the ratings of each rate call,
+// each day's ratings on request, each command's own usage, one line on stderr and status 2
+// for each kind of bad input, and numbers that read back bit for bit.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -45,15 +47,34 @@ Result RunBinary(const std::string& arguments) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read(".out"), read(".err")};
 }
 
+// The ratings below come from tools/reference/sky_reference.py, a separate model of the orbits,
+// the catalogue and the rating rules that shares no code with the engine.
+const std::string kGeminiWeek = R"({"sign":"GEMINI","signIndex":4,"from":"2004-06-14",)"
+                                R"("to":"2004-06-20","days":7,"luck":24,"love":23,"money":41)";
+const std::string kGeminiWeekDaily =
+    R"(,"daily":[{"date":"2004-06-14","luck":0,"love":0,"money":0},)"
+    R"({"date":"2004-06-15","luck":28,"love":3,"money":49},)"
+    R"({"date":"2004-06-16","luck":48,"love":52,"money":81},)"
+    R"({"date":"2004-06-17","luck":22,"love":55,"money":69},)"
+    R"({"date":"2004-06-18","luck":42,"love":53,"money":51},)"
+    R"({"date":"2004-06-19","luck":5,"love":0,"money":28},)"
+    R"({"date":"2004-06-20","luck":28,"love":0,"money":13}])";
+
 TEST(CliTest, CommandsAndTheSpansRateCovers) {
-  // Luck, Love and Money of this week from tools/reference/sky_reference.py.
-  const std::string geminiWeek = R"({"sign":"GEMINI","signIndex":4,"from":"2004-06-14",)"
-                                 R"("to":"2004-06-20","days":7,"luck":24,"love":23,"money":41})"
-                                 "\n";
+  const std::string geminiWeek = kGeminiWeek + "}\n";
   const FixedToday today({31, 12, 2003});  // a Wednesday
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--version"}, "astrivo-cli 1.1\n"},
-      {{"rate", "--help"}, "Usage: astrivo-cli"},
+      {{"--help"}, "Usage: astrivo-cli COMMAND"},
+      {{"rate", "--birth", "1980-06-15", "--period", "today", "--today", "2004-06-16"},
+       R"("days":1,"luck":48,"love":52,"money":81})"},
+      {{"rate", "--daily", "--birth", "1980-06-15", "--today", "2004-06-16"},
+       kGeminiWeek + kGeminiWeekDaily + "}\n"},
+      {{"rate", "--birth", "2000-02-29", "--from", "2004-02-27", "--to", "2004-03-02", "--daily"},
+       R"("luck":44,"love":13,"money":41,"daily":[{"date":"2004-02-27","luck":59,"love":59,)"
+       R"("money":70},{"date":"2004-02-28","luck":35,"love":0,"money":34},{"date":"2004-02-29",)"
+       R"("luck":41,"love":10,"money":27},{"date":"2004-03-01","luck":47,"love":0,"money":38},)"
+       R"({"date":"2004-03-02","luck":42,"love":0,"money":39}]})"},
       {{"signs"}, R"({"signs":[{"label":"Aquarius","longitude":-28.4)"},
       {{"rate", "--birth", "1980-06-15", "--today", "2004-06-16"}, geminiWeek},
       {{"rate", "--today=2004-06-20", "--period", "week", "--birth=1980-06-15"}, geminiWeek},
@@ -79,6 +100,88 @@ TEST(CliTest, CommandsAndTheSpansRateCovers) {
   }
 }
 
+TEST(CliTest, EachCommandExplainsOnlyItself) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"rate", "Usage: astrivo-cli rate --birth YYYY-MM-DD"},
+      {"bodies", "Usage: astrivo-cli bodies --date YYYY-MM-DD\n"},
+      {"signs", "Usage: astrivo-cli signs\n"},
+  };
+  for (const auto& [command, usage] : cases) {
+    for (const char* help : {"--help", "-h"}) {
+      SCOPED_TRACE(std::string(command) + " " + help);
+      const Result result = RunTool({command, help});
+      EXPECT_EQ(result.status, kExitSuccess);
+      EXPECT_EQ(result.err, "");
+      EXPECT_EQ(result.out.rfind(usage, 0), 0u) << result.out;
+      EXPECT_EQ(result.out.find("COMMAND"), std::string::npos) << result.out;
+      for (const auto& [other, ignored] : cases) {
+        if (other != command) {
+          EXPECT_EQ(result.out.find(std::string("astrivo-cli ") + other), std::string::npos);
+        }
+      }
+    }
+  }
+}
+
+TEST(CliTest, DailyRatingsAverageToTheTotals) {
+  // Over whole months and a leap year: one entry per day in order, the floor of their averages
+  // is the totals, and dropping --daily leaves exactly the object without the array.
+  const std::vector<std::string> spans[] = {
+      {"--birth", "1980-06-15", "--period", "month", "--today", "2004-02-10"},
+      {"--birth", "1901-01-01", "--from", "2099-12-01", "--to", "2099-12-31"},
+      {"--birth", "2000-02-29", "--from", "2004-01-01", "--to", "2004-12-31"},
+  };
+  for (const std::vector<std::string>& span : spans) {
+    SCOPED_TRACE(span[1] + " " + span[3]);
+    std::vector<std::string> args{"rate"};
+    args.insert(args.end(), span.begin(), span.end());
+    const Result plain = RunTool(args);
+    args.push_back("--daily");
+    const Result daily = RunTool(args);
+    ASSERT_EQ(daily.status, kExitSuccess) << daily.err;
+    const std::size_t array = daily.out.find(R"(,"daily":[)");
+    ASSERT_NE(array, std::string::npos) << daily.out;
+    EXPECT_EQ(daily.out.substr(0, array) + "}\n", plain.out);
+
+    int days = 0;
+    int luck = 0;
+    int love = 0;
+    int money = 0;
+    ASSERT_EQ(std::sscanf(plain.out.c_str() + plain.out.find(R"("days":)"),
+                          R"("days":%d,"luck":%d,"love":%d,"money":%d})", &days, &luck, &love,
+                          &money),
+              4);
+    int sums[3] = {0, 0, 0};
+    int count = 0;
+    std::string previous;
+    for (std::size_t at = daily.out.find(R"({"date":)", array); at != std::string::npos;
+         at = daily.out.find(R"({"date":)", at + 1)) {
+      char date[11] = {};
+      int day[3] = {-1, -1, -1};
+      ASSERT_EQ(std::sscanf(daily.out.c_str() + at,
+                            R"({"date":"%10[0-9-]","luck":%d,"love":%d,"money":%d})", date,
+                            &day[0], &day[1], &day[2]),
+                4);
+      if (count == 0) {
+        EXPECT_NE(plain.out.find(std::string(R"("from":")") + date), std::string::npos);
+      }
+      EXPECT_LT(previous, date);  // ISO dates sort as text
+      previous = date;
+      for (int k = 0; k < 3; ++k) {
+        EXPECT_GE(day[k], 0);
+        EXPECT_LE(day[k], 100);
+        sums[k] += day[k];
+      }
+      ++count;
+    }
+    EXPECT_NE(plain.out.find(std::string(R"("to":")") + previous), std::string::npos);
+    EXPECT_EQ(count, days);
+    EXPECT_EQ(sums[0] / days, luck);
+    EXPECT_EQ(sums[1] / days, love);
+    EXPECT_EQ(sums[2] / days, money);
+  }
+}
+
 TEST(CliTest, BadInputNamesTheProblem) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{}, "no command given"},
@@ -93,6 +196,8 @@ TEST(CliTest, BadInputNamesTheProblem) {
       {{"rate", "--birth", "2100-01-01"}, "year 2100 is outside"},
       {{"rate", "--birth", "1980-06-15", "--today", "2004-13-01"}, "--today: month 13"},
       {{"rate", "--birth", "1980-06-15", "--colour", "red"}, "unknown option '--colour'"},
+      {{"rate", "--birth", "1980-06-15", "--daily=yes"}, "option --daily takes no value"},
+      {{"bodies", "--date", "2004-06-16", "--daily"}, "unknown option '--daily' for 'bodies'"},
       {{"rate", "--birth", "1980-06-15", "--period", "year"}, "'year' is not one of"},
       {{"rate", "--birth", "1980-06-15", "--from", "2004-01-02"}, "--from needs --to"},
       {{"rate", "--birth", "1980-06-15", "--from", "2004-01-02", "--to", "2004-01-01"},

@@ -1,5 +1,6 @@
 // astrivo-artwork: draws every built-in picture of the program and writes them as PNG files,
-// the same bytes on every run (fixed sizes, fonts loaded from their files, no randomness).
+// and the program icon also as SVG, the same bytes on every run (fixed sizes, fonts loaded
+// from their files, no randomness).
 //
 //   astrivo-artwork <output folder>     (the repository keeps them in res/pictures)
 #include <array>
@@ -8,6 +9,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -20,7 +22,12 @@
 #include <QStringList>
 #include <QTransform>
 
+#include "tools/artwork/program_icon.h"
+#include "tools/artwork/star_path.h"
+
 namespace {
+
+using astrivo::StarPath;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -127,23 +134,6 @@ QImage BlackPicture(int width, int height) {
 void Smooth(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-}
-
-// A point-symmetric star outline with `points` tips, the first pointing up.
-QPainterPath StarPath(QPointF centre, double outer, double inner, int points) {
-  QPainterPath path;
-  for (int i = 0; i < 2 * points; ++i) {
-    const double radius = (i % 2 == 0) ? outer : inner;
-    const double angle = -kPi / 2 + i * kPi / points;
-    const QPointF p(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
-    if (i == 0) {
-      path.moveTo(p);
-    } else {
-      path.lineTo(p);
-    }
-  }
-  path.closeSubpath();
-  return path;
 }
 
 QImage StarGlow() {
@@ -418,46 +408,19 @@ QImage AboutPicture(const Fonts& fonts) {
   return image;
 }
 
-QImage Icon(int size) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  Smooth(painter);
-  painter.scale(size / 256.0, size / 256.0);
-  const QPointF centre(128, 128);
-  QRadialGradient night(QPointF(110, 100), 150);
-  night.setColorAt(0.0, QColor(40, 50, 120));
-  night.setColorAt(1.0, QColor(8, 10, 40));
-  painter.setPen(QPen(QColor(230, 180, 40), size < 32 ? 14 : 8));
-  painter.setBrush(night);
-  painter.drawEllipse(centre, 120, 120);
-  if (size >= 24) {
-    // Twelve sector marks; below 24 pixels they would only blur the disc.
-    painter.setPen(QPen(QColor(230, 180, 40), size < 48 ? 10 : 6, Qt::SolidLine, Qt::RoundCap));
-    for (int sector = 0; sector < 12; ++sector) {
-      const double a = sector * kPi / 6;
-      const QPointF d(std::cos(a), std::sin(a));
-      painter.drawLine(centre + d * 96, centre + d * 112);
-    }
-  }
-  if (size >= 64) {
-    painter.setPen(QPen(QColor(230, 180, 40, 160), 3));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, 88, 88);
-  }
-  QRadialGradient gold(QPointF(112, 110), 90);
-  gold.setColorAt(0.0, QColor(255, 252, 215));
-  gold.setColorAt(0.5, QColor(255, 210, 70));
-  gold.setColorAt(1.0, QColor(215, 130, 0));
-  painter.setPen(size >= 48 ? QPen(QColor(120, 60, 0), 3) : QPen(Qt::NoPen));
-  painter.setBrush(gold);
-  painter.drawPath(StarPath(centre, 82, 30, 8));
-  return image.convertToFormat(QImage::Format_ARGB32);
-}
-
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
   if (!image.save(path, "PNG")) {
+    std::fprintf(stderr, "astrivo-artwork: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+bool SaveText(const QString& text, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.flush()) {
     std::fprintf(stderr, "astrivo-artwork: cannot write %s\n", qPrintable(path));
     return false;
   }
@@ -500,7 +463,8 @@ int main(int argc, char* argv[]) {
   ok = Save(InputPicture(fonts), folder, PictureFile(kInputId)) && ok;
   ok = Save(AboutPicture(fonts), folder, PictureFile(kAboutId)) && ok;
   for (int size : kIconSizes) {
-    ok = Save(Icon(size), folder, QStringLiteral("astrivo-%1.png").arg(size)) && ok;
+    ok = Save(astrivo::ProgramIcon(size), folder, QStringLiteral("astrivo-%1.png").arg(size)) && ok;
   }
+  ok = SaveText(astrivo::ProgramIconSvg(), folder, QStringLiteral("astrivo.svg")) && ok;
   return ok ? 0 : 1;
 }

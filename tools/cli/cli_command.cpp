@@ -21,23 +21,67 @@ namespace {
 constexpr std::string_view kVersion = "astrivo-cli 1.1";
 constexpr std::int64_t kMaxSpanDays = 366;  // one leap year
 
-constexpr std::string_view kUsage =
-    "Usage: astrivo-cli COMMAND [OPTIONS]\n"
-    "Prints one JSON object on stdout.\n"
-    "\n"
-    "Commands:\n"
-    "  rate --birth YYYY-MM-DD [--period today|tomorrow|week|month] [--today YYYY-MM-DD]\n"
-    "      Rates the sign of the birth date over a period (default week) around today\n"
-    "      (default: the local date).\n"
-    "  rate --birth YYYY-MM-DD --from YYYY-MM-DD --to YYYY-MM-DD\n"
-    "      Rates the days from --from to --to, at most 366 of them.\n"
-    "  bodies --date YYYY-MM-DD\n"
-    "      The six bodies' positions and sight directions on that day.\n"
-    "  signs\n"
-    "      The twelve signs with their centres, ring radii and star counts.\n"
-    "\n"
-    "Dates are real calendar dates with years 1901 to 2099.\n"
-    "Options: --help, --version. Exit status 2 on bad input.\n";
+// Each command's forms (one per line; a continuation is indented) and what it does; the general
+// usage and each command's own usage are built from this one table.
+struct CommandHelp {
+  std::string_view name;
+  std::string_view forms;
+  std::string_view purpose;
+};
+
+constexpr CommandHelp kCommands[] = {
+    {"rate",
+     "astrivo-cli rate --birth YYYY-MM-DD [--period today|tomorrow|week|month]\n"
+     "                 [--today YYYY-MM-DD] [--daily]\n"
+     "astrivo-cli rate --birth YYYY-MM-DD --from YYYY-MM-DD --to YYYY-MM-DD\n"
+     "                 [--daily]\n",
+     "Rates Luck, Love and Money (0 to 100) for the sign of the birth date,\n"
+     "averaged over a period (default week) around today (default: the local\n"
+     "date), or over the days from --from to --to, at most 366 of them.\n"
+     "--daily adds the array \"daily\": each day's date, luck, love and money.\n"},
+    {"bodies", "astrivo-cli bodies --date YYYY-MM-DD\n",
+     "The six bodies' positions and sight directions on that day.\n"},
+    {"signs", "astrivo-cli signs\n",
+     "The twelve signs with their centres, ring radii and star counts.\n"},
+};
+
+constexpr std::string_view kDatesNote = "Dates are real calendar dates with years 1901 to 2099.\n";
+
+// Every line of text with prefix in front of it.
+std::string Indented(std::string_view text, std::string_view prefix) {
+  std::string result;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    result.append(prefix).append(text.substr(start, end - start + 1));
+    start = end == std::string_view::npos ? text.size() : end + 1;
+  }
+  return result;
+}
+
+std::string GeneralUsage() {
+  std::string text =
+      "Usage: astrivo-cli COMMAND [OPTIONS]\n"
+      "Prints one JSON object on stdout.\n"
+      "\n"
+      "Commands:\n";
+  for (const CommandHelp& command : kCommands) {
+    text += Indented(command.forms, "  ") + Indented(command.purpose, "      ");
+  }
+  text += "\n";
+  text += kDatesNote;
+  text += "Options: --help, --version; COMMAND --help explains one command.\n"
+          "Exit status 2 on bad input.\n";
+  return text;
+}
+
+std::string CommandUsage(const CommandHelp& command) {
+  // The first form follows "Usage: ", the others line up beneath it.
+  std::string text = "Usage: " + Indented(command.forms, "       ").substr(7) + "\n";
+  text += command.purpose;
+  if (command.forms.find("YYYY") != std::string_view::npos) text += kDatesNote;
+  return text;
+}
 
 // The one-line complaint about bad input; thrown inside this file only and turned into the
 // exit status at RunCli's boundary.
@@ -47,9 +91,11 @@ struct BadInput {
 
 using Options = std::map<std::string, std::string, std::less<>>;
 
-// Reads "--name value" or "--name=value" pairs, each name from allowed and at most once.
+// Reads "--name value" or "--name=value" pairs, each name from allowed and at most once, and
+// flags ("--name" alone, stored with an empty value).
 Options ReadOptions(std::string_view command, const std::vector<std::string>& args,
-                    const std::set<std::string_view>& allowed) {
+                    const std::set<std::string_view>& allowed,
+                    const std::set<std::string_view>& flags = {}) {
   Options options;
   for (std::size_t i = 1; i < args.size(); ++i) {
     std::string_view arg = args[i];
@@ -63,6 +109,7 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
     if (equals != std::string_view::npos) {
       name = std::string(arg.substr(0, equals));
       value = std::string(arg.substr(equals + 1));
+      if (flags.count(name) != 0) throw BadInput{"option " + name + " takes no value"};
     } else {
       name = std::string(arg);
       if (allowed.count(name) != 0 && i + 1 >= args.size()) {
@@ -70,7 +117,7 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
       }
       if (allowed.count(name) != 0) value = args[++i];
     }
-    if (allowed.count(name) == 0) {
+    if (allowed.count(name) == 0 && flags.count(name) == 0) {
       throw BadInput{"unknown option '" + name + "' for '" + std::string(command) + "'"};
     }
     if (!options.emplace(name, value).second) {
@@ -115,9 +162,27 @@ std::string SignNameWithoutBlank(int signIndex) {
   return name;
 }
 
+// Each day of the span rated on its own, as RatePeriod rates it before averaging.
+void WriteDailyRatings(JsonWriter& json, SkyScene& scene, int signIndex, const CalendarDate& birth,
+                       const DateSpan& span) {
+  json.Key("daily").BeginArray();
+  for (CalendarDate day = span.first; day.GetDayNumber() <= span.last.GetDayNumber();
+       day.NextDay()) {
+    scene.UpdatePlanets(static_cast<double>(day.GetDayNumber()));
+    const HoroscopeScores scores = RateDay(scene, signIndex, birth, day);
+    json.BeginObject()
+        .Key("date").String(FormatDate(day))
+        .Key("luck").Integer(scores.luck)
+        .Key("love").Integer(scores.love)
+        .Key("money").Integer(scores.money)
+        .EndObject();
+  }
+  json.EndArray();
+}
+
 std::string Rate(const std::vector<std::string>& args) {
   const Options options =
-      ReadOptions("rate", args, {"--birth", "--period", "--today", "--from", "--to"});
+      ReadOptions("rate", args, {"--birth", "--period", "--today", "--from", "--to"}, {"--daily"});
   const CalendarDate birth = RequiredDate(options, "--birth", "rate");
   const bool explicitSpan = options.count("--from") != 0 || options.count("--to") != 0;
 
@@ -159,8 +224,9 @@ std::string Rate(const std::vector<std::string>& args) {
       .Key("days").Integer(days)
       .Key("luck").Integer(scores.luck)
       .Key("love").Integer(scores.love)
-      .Key("money").Integer(scores.money)
-      .EndObject();
+      .Key("money").Integer(scores.money);
+  if (options.count("--daily") != 0) WriteDailyRatings(json, scene, signIndex, birth, span);
+  json.EndObject();
   return json.Text();
 }
 
@@ -218,6 +284,14 @@ bool AsksForHelp(const std::vector<std::string>& args) {
   return false;
 }
 
+// A command's own usage when the first argument names one, otherwise the general usage.
+std::string Help(const std::vector<std::string>& args) {
+  for (const CommandHelp& command : kCommands) {
+    if (args[0] == command.name) return CommandUsage(command);
+  }
+  return GeneralUsage();
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -225,7 +299,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   try {
     if (args.empty()) throw BadInput{"no command given"};
     if (AsksForHelp(args)) {
-      text = kUsage;
+      text = Help(args);
     } else if (args[0] == "--version") {
       if (args.size() > 1) throw BadInput{"--version takes no other arguments"};
       text = std::string(kVersion) + "\n";
