@@ -86,6 +86,26 @@ QString RunProgram(const UserActions& user) {
   return shown;
 }
 
+// Runs one case of this test program as nobody, from a copy nobody can reach (the build
+// folder may sit under root's home); returns its exit code.
+int RunAsNobody(const QString& testCase) {
+  QTemporaryDir folder;
+  const QString copy = folder.filePath("settings_survival_test");  // names the settings file
+  constexpr auto kReadAndRun = QFileDevice::Permissions(0x7755);  // rwxr-xr-x
+  if (!QFile::copy(QCoreApplication::applicationFilePath(), copy) ||
+      !QFile::setPermissions(folder.path(), kReadAndRun) ||
+      !QFile::setPermissions(copy, kReadAndRun)) {
+    return -1;
+  }
+  QProcess child;
+  child.setProcessChannelMode(QProcess::ForwardedChannels);
+  child.setWorkingDirectory(folder.path());
+  const QString id = QString::number(kNobody);
+  child.start("setpriv", {"--reuid=" + id, "--regid=" + id, "--clear-groups", copy, testCase});
+  if (!child.waitForFinished(120000)) return -1;
+  return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
 QString NextStartShows() {
   return RunProgram([](HoroscopeDialog& dialog) { CloseWindow(dialog, Close::kEscape); });
 }
@@ -256,51 +276,49 @@ class SettingsSurvivalTest : public QObject {
   // and the typed date is simply not kept. Root ignores read-only modes, so as root these
   // cases run again as nobody.
   void BlockedFileKeepsWhatIsThere_data() {
-    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<QString>("blocker");  // under the config folder
+    QTest::addColumn<QByteArray>("seed");
+    QTest::addColumn<QString>("locked");  // under the config folder; nothing when empty
+    QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("nextShown");
-    QTest::newRow("a folder named like the file") << "folder as file" << "1/1/2000";
-    QTest::newRow("a file named like the folder") << "file as folder" << "1/1/2000";
-    QTest::newRow("a read-only file") << "read-only file" << "9/7/1975";
-    QTest::newRow("a read-only folder") << "read-only folder" << "9/7/1975";
-    QTest::newRow("a damaged file in a read-only folder") << "damaged, read-only" << "1/1/2000";
+    const QString file = "Kavero/settings_survival_test.conf";
+    const QByteArray good(kGoodFile);
+    const int readOnly = kReadOnly, readOnlyFolder = kReadOnlyFolder;
+    const int writeOnly = QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    QTest::newRow("a folder named like the file")
+        << file + "/inside" << QByteArray("keep") << "" << 0 << "1/1/2000";
+    QTest::newRow("a file named like the folder")
+        << "Kavero" << QByteArray("keep") << "" << 0 << "1/1/2000";
+    QTest::newRow("a read-only file") << file << good << file << readOnly << "9/7/1975";
+    QTest::newRow("a file that cannot be read") << file << good << file << writeOnly << "1/1/2000";
+    QTest::newRow("a read-only folder") << file << good << "Kavero" << readOnlyFolder << "9/7/1975";
+    QTest::newRow("a damaged file in a read-only folder")
+        << file << QByteArray(30, '\0') << "Kavero" << readOnlyFolder << "1/1/2000";
   }
 
   void BlockedFileKeepsWhatIsThere() {
     if (geteuid() == 0) {
-      QProcess child;
-      child.setProcessChannelMode(QProcess::ForwardedChannels);
-      child.start("setpriv", {"--reuid=" + QString::number(kNobody),
-                              "--regid=" + QString::number(kNobody), "--clear-groups",
-                              QCoreApplication::applicationFilePath(),
-                              QString("BlockedFileKeepsWhatIsThere:") + QTest::currentDataTag()});
-      QVERIFY(child.waitForFinished(120000));
-      QCOMPARE(child.exitCode(), 0);
+      QCOMPARE(RunAsNobody(QString("BlockedFileKeepsWhatIsThere:") + QTest::currentDataTag()), 0);
       return;
     }
     QFETCH(QString, blocker);
+    QFETCH(QByteArray, seed);
+    QFETCH(QString, locked);
+    QFETCH(int, mode);
     QFETCH(QString, nextShown);
     const FixedToday today({16, 6, 2004});
-    QByteArray before;
-    QString blocked;
-    if (blocker == "folder as file") {
-      Seed(File() + "/inside", "keep");
-      blocked = File() + "/inside";
-    } else if (blocker == "file as folder") {
-      Seed(Folder(), "keep");
-      blocked = Folder();
-    } else {
-      Seed(File(), blocker.startsWith("damaged") ? QByteArray(30, '\0') : QByteArray(kGoodFile));
-      blocked = File();
-      QFile::setPermissions(blocker == "read-only file" ? File() : Folder(),
-                            blocker == "read-only file" ? kReadOnly : kReadOnlyFolder);
+    Seed(home_->filePath(blocker), seed);
+    if (!locked.isEmpty()) {
+      QVERIFY(QFile::setPermissions(home_->filePath(locked), QFileDevice::Permissions(mode)));
     }
-    before = Contents(blocked);
     RunProgram([](HoroscopeDialog& dialog) {
       TypeDate(dialog, "3/21/1990");
       CloseWindow(dialog, Close::kCloseBox);
     });
-    QCOMPARE(Contents(blocked), before);
     QCOMPARE(NextStartShows(), nextShown);
+    QFile::setPermissions(Folder(), kOpenFolder);
+    QFile::setPermissions(File(), kOpenFolder);
+    QCOMPARE(Contents(home_->filePath(blocker)), seed);
     QVERIFY(!QFile::exists(File() + ".damaged"));
   }
 
