@@ -33,10 +33,10 @@ void HoroscopeApp::ReadSettings() {
 }
 
 void HoroscopeApp::WriteSettings() {
-  // A failed write leaves the previous values in place; there is nobody to tell at exit.
-  settings_.WriteInt(kSection, kDayName, birthDay);
-  settings_.WriteInt(kSection, kMonthName, birthMonth);
-  settings_.WriteInt(kSection, kYearName, birthYear);
+  // All three in one replacement of the file, so the date is never stored half-way. A failed
+  // write leaves the previous file in place; there is nobody to tell at exit.
+  settings_.WriteInts(kSection,
+                      {{kDayName, birthDay}, {kMonthName, birthMonth}, {kYearName, birthYear}});
 }
 
 }  // namespace astrivo

@@ -271,13 +271,15 @@ void HoroscopeDialog::OnTimer(int id) {
 void HoroscopeDialog::RepaintView() { view_->Repaint(); }
 
 void HoroscopeDialog::done(int result) {
-  // Closing reads the fields back once more, which may prompt: with the timers stopped first,
-  // no tick runs inside that prompt or after the widgets are gone.
+  // Closing reads the fields back once more, without prompts: the user can no longer correct
+  // a field, so each keeps what it can and the others their last good value. The timers stop
+  // first so that no tick runs after the widgets are gone.
   if (closing_) return;
   closing_ = true;
   KillTimer(kTurnTimer);
   KillTimer(kTraceTimer);
-  UpdateData(true);
+  DataExchange closingRead = DataExchange::Closing(*this);
+  DoDataExchange(closingRead);
   app_.birthDay = birthDay;
   app_.birthMonth = birthMonth;
   app_.birthYear = birthYear;

@@ -11,10 +11,16 @@ namespace astrivo {
 DataExchange::DataExchange(Dialog& dialog, bool saveAndValidate)
     : dialog_(dialog), saveAndValidate_(saveAndValidate) {}
 
+DataExchange DataExchange::Closing(Dialog& dialog) {
+  DataExchange exchange(dialog, true);
+  exchange.closing_ = true;
+  return exchange;
+}
+
 void DataExchange::Int(int id, int& value) { Exchange(id, value); }
 
 void DataExchange::IntInRange(int id, int& value, int min, int max) {
-  if (!Exchange(id, value) || !saveAndValidate_) return;
+  if (!Exchange(id, value) || !saveAndValidate_ || closing_) return;
   if (value < min || value > max) {
     Fail(id, QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max));
   }
@@ -31,7 +37,7 @@ bool DataExchange::Exchange(int id, int& value) {
   bool ok = false;
   const int read = edit->text().trimmed().toInt(&ok, 10);
   if (!ok) {
-    Fail(id, QStringLiteral("Please enter an integer."));
+    if (!closing_) Fail(id, QStringLiteral("Please enter an integer."));
     return false;
   }
   value = read;

@@ -1,6 +1,7 @@
 // One pass of data exchange between a dialog's fields and its controls, in either direction.
 // Reading validates each field in the order the calls come and stops at the first failure:
-// the user is told, the control gets the focus, and later calls do nothing.
+// the user is told, the control gets the focus, and later calls do nothing (except when
+// closing, see Closing).
 #pragma once
 
 #include <QString>
@@ -12,6 +13,10 @@ class Dialog;
 class DataExchange {
  public:
   DataExchange(Dialog& dialog, bool saveAndValidate);
+  // Reading back for a window that is closing, when nothing can be corrected any more: every
+  // field holding a number takes it, in range or not, every other field keeps its value, and
+  // nothing is reported.
+  static DataExchange Closing(Dialog& dialog);
 
   bool SaveAndValidate() const { return saveAndValidate_; }
   bool Failed() const { return failed_; }
@@ -30,6 +35,7 @@ class DataExchange {
 
   Dialog& dialog_;
   bool saveAndValidate_;
+  bool closing_ = false;
   bool failed_ = false;
 };
 

@@ -1,6 +1,6 @@
 // The main dialog driven as a user drives it: periods, Submit, the trace, the sign list, the
-// sliders, Enter and Escape, the About box, resizing and what is stored at exit. Runs on the
-// offscreen platform, where the view has no OpenGL: the ratings must not depend on it.
+// sliders, Enter and Escape, the About box and resizing. Runs on the offscreen platform,
+// where the view has no OpenGL: the ratings must not depend on it.
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -316,39 +316,6 @@ class HoroscopeDialogTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE((QList<int>{app_->birthDay, app_->birthMonth, app_->birthYear}),
              (QList<int>{12, 11, 2000}));
-  }
-
-  void ClosingStoresWhatTheFieldsHold_data() {
-    QTest::addColumn<QString>("day");
-    QTest::addColumn<int>("storedDay");
-    QTest::addColumn<QStringList>("expectedPrompts");
-    QTest::newRow("a typed date, never submitted") << "24" << 24 << QStringList{};
-    QTest::newRow("a day out of range is stored as typed")
-        << "45" << 45 << QStringList{"Please enter an integer between 1 and 31."};
-    QTest::newRow("text keeps the last good value")
-        << "x1" << 1 << QStringList{"Please enter an integer."};
-  }
-
-  void ClosingStoresWhatTheFieldsHold() {
-    QFETCH(QString, day);
-    QFETCH(int, storedDay);
-    QFETCH(QStringList, expectedPrompts);
-    const FixedToday today({16, 6, 2004});
-    app_->ReadSettings();
-    {
-      HoroscopeDialog dialog(*app_);
-      RunTraceToEnd(dialog);
-      Type(dialog, kIdBirthDay, day);
-      QTest::keyClick(&dialog, Qt::Key_Escape);
-      QCOMPARE(dialog.result(), int(QDialog::Rejected));
-      QVERIFY(!dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer));
-    }
-    app_->WriteSettings();
-    QCOMPARE(prompts_, expectedPrompts);
-    HoroscopeApp next(*settings_);
-    next.ReadSettings();
-    QCOMPARE((QList<int>{next.birthDay, next.birthMonth, next.birthYear}),
-             (QList<int>{storedDay, 1, 2000}));
   }
 
   void AboutOpensFromTheContextMenuAndF1() {

@@ -1,7 +1,9 @@
-// Round trips through the settings store in temporary folders, with stored values that are
-// not what the program wrote, and folders that cannot be written.
+// The settings store on files in a temporary config folder: it finds and reads the file the
+// earlier QSettings-based program wrote, writes the same layout, and keeps what it does not
+// own. What survives damage and blocked writes is tested through the program, in the app tests.
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,12 +16,15 @@ namespace {
 
 constexpr int kDefault = 2000;
 
-QString IniIn(const QTemporaryDir& folder) { return folder.filePath(QStringLiteral("s.ini")); }
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
 
-void WriteFile(const QString& path, const QByteArray& text) {
+void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(text);
+  QCOMPARE(file.write(bytes), bytes.size());
 }
 
 }  // namespace
@@ -28,6 +33,22 @@ class SettingsStoreTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The user's store is the file QSettings used for the organisation and the executable.
+  void FindsTheFileQSettingsWrote() {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    {
+      QSettings earlier(QSettings::NativeFormat, QSettings::UserScope, "Kavero",
+                        "settings_store_test");
+      earlier.setValue("user/start month", 9);
+    }
+    SettingsStore store;
+    QCOMPARE(store.Path(), config.filePath("Kavero/settings_store_test.conf"));
+    QCOMPARE(store.ReadInt("user", "start month", 1), 9);
+    QVERIFY(store.WriteInts("user", {{"start day", 7}}));
+    QCOMPARE(Contents(store.Path()), QByteArray("[user]\nstart%20month=9\nstart%20day=7\n"));
+  }
+
   void RoundTripsIntegers_data() {
     QTest::addColumn<int>("value");
     QTest::newRow("negative") << -5;
@@ -37,58 +58,52 @@ class SettingsStoreTest : public QObject {
   void RoundTripsIntegers() {
     QFETCH(int, value);
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    QVERIFY(SettingsStore(IniIn(folder)).WriteInt("user", "start year", value));
-    QCOMPARE(SettingsStore(IniIn(folder)).ReadInt("user", "start year", kDefault), value);
+    SettingsStore store(folder.filePath("s.conf"));
+    QVERIFY(store.WriteInts("user", {{"start year", value}}));
+    QCOMPARE(SettingsStore(store.Path()).ReadInt("user", "start year", kDefault), value);
   }
 
-  void ReadsTheDefaultForAnythingButAStoredInteger_data() {
+  // A file as found, the year read from it, and the file after "start day" 8 is written.
+  // Files with only what the store reads are not damaged; the others are kept aside.
+  void ReadsAndRewritesFiles_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("text") << QByteArray("[user]\nstart%20year=abc\n");
-    QTest::newRow("too big for 32 bits") << QByteArray("[user]\nstart%20year=99999999999\n");
-    QTest::newRow("a fraction") << QByteArray("[user]\nstart%20year=19.75\n");
-    QTest::newRow("missing value") << QByteArray("[user]\nstart%20day=7\n");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QByteArray>("rewritten");
+    QTest::addColumn<bool>("keptAside");
+    QTest::newRow("other groups are kept")
+        << QByteArray("[General]\nfoo=\"a, b\"\n\n[user]\nstart%20year=1975\n\n[view]\ntilt=30\n")
+        << 1975
+        << QByteArray("[General]\nfoo=\"a, b\"\n\n[user]\nstart%20year=1975\nstart%20day=8\n\n"
+                      "[view]\ntilt=30\n")
+        << false;
+    QTest::newRow("Windows line ends, blanks and comments")
+        << QByteArray("; kept by hand\r\n[user]\r\n start%20day = 3 \r\n start%20year = 1975\r\n")
+        << 1975 << QByteArray("[user]\nstart%20day=8\nstart%20year=1975\n") << false;
+    QTest::newRow("a quoted year") << QByteArray("[user]\nstart%20year=\"1975\"\n") << 1975
+                                   << QByteArray("[user]\nstart%20year=\"1975\"\nstart%20day=8\n")
+                                   << false;
+    QTest::newRow("a year too big for 32 bits")
+        << QByteArray("[user]\nstart%20year=99999999999\n") << kDefault
+        << QByteArray("[user]\nstart%20year=99999999999\nstart%20day=8\n") << false;
+    QTest::newRow("a day given twice")
+        << QByteArray("[user]\nstart%20day=1\nstart%20day=2\nstart%20year=1975\n") << 1975
+        << QByteArray("[user]\nstart%20day=8\nstart%20year=1975\n") << true;
+    QTest::newRow("a broken header keeps the keys after it in their section")
+        << QByteArray("[user]\n[view\nstart%20year=1975\n") << 1975
+        << QByteArray("[user]\nstart%20year=1975\nstart%20day=8\n") << true;
   }
-  void ReadsTheDefaultForAnythingButAStoredInteger() {
+  void ReadsAndRewritesFiles() {
     QFETCH(QByteArray, file);
+    QFETCH(int, year);
+    QFETCH(QByteArray, rewritten);
+    QFETCH(bool, keptAside);
     QTemporaryDir folder;
-    WriteFile(IniIn(folder), file);
-    QCOMPARE(SettingsStore(IniIn(folder)).ReadInt("user", "start year", kDefault), kDefault);
-  }
-
-  void UsesTheOrganisationAndTheExecutableName() {
-    QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-    QVERIFY(SettingsStore().WriteInt("user", "start month", 9));
-    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Kavero/settings_store_test.conf"))));
-    QCOMPARE(SettingsStore().ReadInt("user", "start month", 1), 9);
-  }
-
-  void WriteUnderAFileInsteadOfAFolderFails() {
-    QTemporaryDir folder;
-    const QString notAFolder = folder.filePath(QStringLiteral("plain"));
-    WriteFile(notAFolder, "x");
-    const QString path = notAFolder + QStringLiteral("/s.ini");
-    QVERIFY(!SettingsStore(path).WriteInt("user", "start day", 8));
-    QCOMPARE(SettingsStore(path).ReadInt("user", "start day", 1), 1);
-  }
-
-  void FailedWriteKeepsTheStoredValues() {
-    QTemporaryDir folder;
-    const QString locked = folder.filePath(QStringLiteral("locked"));
-    QVERIFY(QDir().mkdir(locked));
-    const QString path = QDir(locked).filePath(QStringLiteral("s.ini"));
-    QVERIFY(SettingsStore(path).WriteInt("user", "start day", 7));
-    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const bool stillWritable = QFileInfo(locked).isWritable();
-    if (!stillWritable) {
-      QVERIFY(!SettingsStore(path).WriteInt("user", "start day", 8));
-      QCOMPARE(SettingsStore(path).ReadInt("user", "start day", 1), 7);
-    }
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
-    if (stillWritable) QSKIP("running with rights that ignore folder permissions");
+    SettingsStore store(folder.filePath("s.conf"));
+    WriteFile(store.Path(), file);
+    QCOMPARE(store.ReadInt("user", "start year", kDefault), year);
+    QVERIFY(store.WriteInts("user", {{"start day", 8}}));
+    QCOMPARE(Contents(store.Path()), rewritten);
+    QCOMPARE(Contents(store.Path() + ".damaged"), keptAside ? file : QByteArray("(missing)"));
   }
 };
 
