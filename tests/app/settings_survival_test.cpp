@@ -67,11 +67,20 @@ void CloseWindow(HoroscopeDialog& dialog, Close how) {
   }
 }
 
+// The program's one window; it runs as an ordinary main window, not as a modal dialog.
+HoroscopeDialog* ShownMainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<HoroscopeDialog*>(widget);
+    if (dialog != nullptr && dialog->isVisible()) return dialog;
+  }
+  return nullptr;
+}
+
 // Runs the program once as main() does; returns the date its window showed at start.
 QString RunProgram(const UserActions& user) {
   QString shown;
   QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<HoroscopeDialog*>(QApplication::activeModalWidget());
+    HoroscopeDialog* dialog = ShownMainWindow();
     if (dialog == nullptr) {
       QApplication::closeAllWindows();
       return;
