@@ -53,12 +53,16 @@ class GlTest : public ::testing::Test {
 };
 
 // The back buffer of the current context: the viewport in device pixels, row 0 at the bottom.
+// Where the platform draws the window through a framebuffer object of its own (Wayland with
+// client-side decorations), that object's colour buffer stands for the back buffer.
 inline QImage ReadFrame() {
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
   QImage frame(viewport[2], viewport[3], QImage::Format_RGBA8888);
   glFinish();
-  glReadBuffer(GL_BACK);
+  glReadBuffer(QOpenGLContext::currentContext()->defaultFramebufferObject() != 0
+                   ? GL_COLOR_ATTACHMENT0
+                   : GL_BACK);
   glReadPixels(0, 0, frame.width(), frame.height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
   return frame;
 }
