@@ -28,6 +28,7 @@ class SceneRenderer {
   // framebuffer object of its own (Qt's Wayland windows with client-side decorations).
   void SetDrawBuffer(unsigned int buffer) { drawBuffer_ = buffer; }
 
+  GlBodyPainter& Bodies() { return bodies_; }
   SignPainter& Signs() { return signs_; }
   const SignPainter& Signs() const { return signs_; }
 

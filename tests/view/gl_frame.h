@@ -29,8 +29,11 @@ inline std::unique_ptr<SkyView>& SharedView() {
   return view;
 }
 
-// Initialises and shows `view` at `size` logical pixels and makes its context current.
+// Initialises and shows `view` at `size` logical pixels and makes its context current. A
+// view of a test's own hides the shared one: a Wayland compositor sends no frame callbacks
+// to a window hidden behind another, and Qt then counts that window as unexposed.
 inline void Show(SkyView& view, QSize size) {
+  if (SharedView() && SharedView().get() != &view) SharedView()->hide();
   view.resize(size);
   ASSERT_EQ(view.InitGL(), 1) << "no OpenGL on this display";
   view.show();
