@@ -62,11 +62,8 @@ int SkyView::InitGL() {
   // The surface and its format: a platform without OpenGL windows ends here.
   create();
   if (handle() == nullptr || !supportsOpenGL()) return 0;
-  auto context = std::make_unique<QOpenGLContext>();
-  context->setFormat(requestedFormat());
-  if (!context->create()) return 0;
   // From here the context is kept even if making it current fails; it goes with the surface.
-  context_ = std::move(context);
+  if (!CreateContext()) return 0;
   scene_.ClearTrails();
   initResult_ = 1;
   if (OnScreen() && !MakeCurrent()) initResult_ = 0;
@@ -131,14 +128,17 @@ bool SkyView::OnScreen() const {
   return isExposed() || (parent() != nullptr && parent()->isExposed());
 }
 
+bool SkyView::CreateContext() {
+  auto context = std::make_unique<QOpenGLContext>();
+  context->setFormat(requestedFormat());
+  if (!context->create()) return false;
+  context_ = std::move(context);
+  return true;
+}
+
 bool SkyView::MakeCurrent() {
   if (initResult_ != 1 || handle() == nullptr) return false;
-  if (!context_) {
-    auto context = std::make_unique<QOpenGLContext>();
-    context->setFormat(requestedFormat());
-    if (!context->create()) return false;
-    context_ = std::move(context);
-  }
+  if (!context_ && !CreateContext()) return false;
   if (!context_->makeCurrent(this)) return false;
   renderer_.SetDrawBuffer(context_->defaultFramebufferObject() != 0 ? GL_COLOR_ATTACHMENT0
                                                                      : GL_BACK);
@@ -178,7 +178,6 @@ void SkyView::ReleaseGl() {
   unsigned int& star = renderer_.Signs().starTexture;
   if (current && star != 0) glDeleteTextures(1, &star);
   star = 0;
-  if (current) glFinish();
   if (QOpenGLContext::currentContext() == context_.get()) context_->doneCurrent();
   context_.reset();
   glReady_ = false;

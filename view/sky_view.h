@@ -76,6 +76,8 @@ class SkyView : public QWindow {
   // only the top-level surface on its first configure and sends a child surface no expose
   // of its own until the window is activated, which may never happen.
   bool OnScreen() const;
+  // A new context for the window's format; false if the system gives none.
+  bool CreateContext();
   // Makes the context current on the window, first creating the context, the fixed state
   // and the textures if the surface has none yet, and following a change of size or device
   // pixel ratio. False without OpenGL.

@@ -97,6 +97,9 @@ TEST_F(SkyViewTest, FrameIsOpaqueOnASurfaceWithAlpha) {
   QSurfaceFormat format = SkyView::RequestedFormat();
   format.setAlphaBufferSize(8);
   view.setFormat(format);
+  // Without decorations Qt's Wayland backend draws straight to the window's surface, as it
+  // does for the dialog's view, rather than through a framebuffer object of its own.
+  view.setFlag(Qt::FramelessWindowHint);
   ASSERT_NO_FATAL_FAILURE(test::Show(view, QSize(240, 240)));
   ASSERT_GE(view.Context()->format().alphaBufferSize(), 8) << "no surface with alpha here";
   SkyScene& scene = view.Scene();
