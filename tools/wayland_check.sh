@@ -76,8 +76,10 @@ wayland_shot() {
 (
   export WAYLAND_DISPLAY=astrivo-check QT_QPA_PLATFORM=wayland
   unset DISPLAY
-  echo "view tests on Wayland"
-  timeout 90 "$view_tests" --gtest_brief=1
+  for scale in 1 1.5 2 3; do
+    echo "view tests on Wayland at scale $scale"
+    QT_SCALE_FACTOR=$scale ASTRIVO_EXPECT_DPR=$scale timeout 60 "$view_tests" --gtest_brief=1
+  done
   echo "first frame on Wayland"
   timeout $first_frame_limit env ASTRIVO_EXIT_AFTER_FIRST_FRAME=1 "$astrivo" \
     | grep -q first-frame-ns || { echo "no frame within $first_frame_limit s" >&2; exit 1; }

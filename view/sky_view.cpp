@@ -19,7 +19,10 @@ namespace {
 
 constexpr int kColourBits = 8;    // per channel, red, green and blue
 constexpr int kAlphaBits = 0;
-constexpr int kDepthBits = 32;    // Qt falls back to the deepest buffer the system has
+// The deepest depth buffer Mesa and most drivers offer. Asked for 32, Qt's GLX back-end
+// gives up double buffering before depth and lands on a single-buffered config that draws
+// to the front buffer (and crashes Mesa's softpipe), while still reporting double buffering.
+constexpr int kDepthBits = 24;
 constexpr int kStencilBits = 8;
 constexpr int kStarGlowPicture = 149;
 constexpr double kVisibleWidth = 15.0;  // scene units across the window through the origin

@@ -27,8 +27,9 @@ class SkyView : public QWindow {
   SkyView& operator=(const SkyView&) = delete;
 
   // What the view asks of the window system: double-buffered RGBA 8/8/8 with no alpha,
-  // depth 32 (the system falls back to the deepest it offers), stencil 8, desktop OpenGL
-  // with the compatibility profile. Qt has no way to ask for an accumulation buffer.
+  // depth 24 (not 32: Qt's GLX fallback from 32 gives up double buffering), stencil 8,
+  // desktop OpenGL with the compatibility profile. Qt has no way to ask for an
+  // accumulation buffer.
   static QSurfaceFormat RequestedFormat();
   // Makes RequestedFormat the application's default. Call before the QApplication exists,
   // so that no platform (Wayland's EGL in particular) hands out a context in which GLU and

@@ -13,9 +13,14 @@ using SkyViewTest = test::GlTest;
 
 TEST_F(SkyViewTest, InitGlMakesTheSurfaceTheFixedStateAndTheTextures) {
   const QSurfaceFormat format = view_->Context()->format();
-  // 32 bits of depth are asked for; the system's deepest buffer is accepted instead. EGL
-  // window surfaces always draw to a back buffer, and Qt reports their swap behaviour as
-  // the default rather than as double buffering; only single buffering is wrong.
+  // Qt reports the swap behaviour asked for, not always the one it got, so GL itself is
+  // asked; where Qt draws the window through a framebuffer object of its own (Wayland with
+  // decorations) that object stands for the back buffer. EGL window surfaces report the
+  // default swap behaviour; only single buffering is wrong.
+  GLboolean doubleBuffered = GL_FALSE;
+  glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
+  EXPECT_TRUE(doubleBuffered || view_->Context()->defaultFramebufferObject() != 0)
+      << "drawing to the front buffer";
   EXPECT_TRUE(format.swapBehavior() != QSurfaceFormat::SingleBuffer &&
               format.depthBufferSize() >= 16 && format.stencilBufferSize() == 8 &&
               !view_->Context()->isOpenGLES())
