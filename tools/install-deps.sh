@@ -9,7 +9,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth desktop-file-utils
+  # The package check: metadata, manual pages, lintian.
   appstream lintian dpkg-dev file man-db groff-base
+  # Wayland desktops: Qt picks its Wayland platform by itself where this is installed.
+  qt6-wayland
+  # The Wayland check: a headless compositor with its screenshooter, a fixed date, the X
+  # side's window tree and screenshots, the pixel comparison.
+  weston faketime x11-utils imagemagick python3
 )
 
 missing=()

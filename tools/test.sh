@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up on Debian 12, then builds and runs the whole test suite twice: a
 # warnings-as-errors build, and the same tests under AddressSanitizer and UBSan.
-# GL tests need a display; without one they run under Xvfb (Mesa's llvmpipe renders).
+# GL tests need a display; without one they run under Xvfb (Mesa's llvmpipe renders); the
+# Wayland check starts its own weston and Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -20,6 +21,8 @@ run_ctest() {
 cmake -S . -B build/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DASTRIVO_WERROR=ON
 cmake --build build/check -j"$jobs"
 run_ctest build/check
+# The sky view as a native Wayland client against the same run on X11, pixel for pixel.
+timeout 150 bash tools/wayland_check.sh build/check
 
 if [ "${ASTRIVO_SKIP_SANITIZERS:-0}" != 1 ]; then
   cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DASTRIVO_WERROR=ON \

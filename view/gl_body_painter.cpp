@@ -12,8 +12,8 @@ namespace {
 
 constexpr GLint kSphereSlices = 20;
 constexpr GLint kSphereStacks = 15;
-constexpr GLfloat kSightLineWidth = 0.5f;  // pixels
-constexpr GLfloat kTrailLineWidth = 2.0f;  // pixels
+constexpr GLfloat kSightLineWidth = 0.5f;  // pixels at 100 %, smoothed
+constexpr GLfloat kTrailLineWidth = 2.0f;  // pixels at 100 %, smoothed
 constexpr double kMarkHalfSize = 2.0;      // degrees of longitude and latitude
 constexpr double kMarkRadius = 5.0;        // the sky sphere round the reference body
 
@@ -82,10 +82,10 @@ void GlBodyPainter::DrawSphere(const Planet& body) {
   glPopMatrix();
 }
 
-void GlBodyPainter::DrawSightMark(const Planet& planet) {
+void GlBodyPainter::DrawSightMark(const Planet& planet) const {
   const Planet& reference = *planet.reference;
   glEnable(GL_LIGHTING);
-  glLineWidth(kSightLineWidth);
+  glLineWidth(lineWidths.Smooth(kSightLineWidth));
   glColor3f(planet.colour.red, planet.colour.green, planet.colour.blue);
   Vec3 sight = planet.sight;
   sight.CartesianToSpherical();
@@ -106,12 +106,12 @@ void GlBodyPainter::DrawSightMark(const Planet& planet) {
   glEnd();
 }
 
-void GlBodyPainter::DrawTrail(const Planet& planet) {
+void GlBodyPainter::DrawTrail(const Planet& planet) const {
   const int count = planet.trail.Count();
   if (count == 0) return;
   const Planet& reference = *planet.reference;
   glDisable(GL_LIGHTING);
-  glLineWidth(kTrailLineWidth);
+  glLineWidth(lineWidths.Smooth(kTrailLineWidth));
   glBegin(GL_LINE_STRIP);
   // Newest first: the k-th point is drawn at 1 - k/n of the colour, the oldest at black.
   for (int k = 1; k <= count; ++k) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "sky/planet.h"
+#include "view/line_widths.h"
 
 class GLUquadric;
 
@@ -20,10 +21,12 @@ class GlBodyPainter : public BodyPainter {
   void DrawPlanet(const Planet& planet) override;
   void DrawSun(const Sun& sun) override;
 
+  LineWidths lineWidths;  // the device pixel ratio the lines are drawn at
+
  private:
   void DrawSphere(const Planet& body);
-  static void DrawSightMark(const Planet& planet);
-  static void DrawTrail(const Planet& planet);
+  void DrawSightMark(const Planet& planet) const;
+  void DrawTrail(const Planet& planet) const;
 
   GLUquadric* quadric_ = nullptr;
 };

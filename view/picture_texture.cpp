@@ -54,4 +54,13 @@ void LoadSceneTextures(SkyScene& scene) {
   }
 }
 
+void ReleaseSceneTextures(SkyScene& scene, bool deleteTextures) {
+  const auto release = [deleteTextures](unsigned int& name) {
+    if (deleteTextures && name != 0) glDeleteTextures(1, &name);
+    name = 0;
+  };
+  for (int i = 0; i < scene.SignCount(); ++i) release(scene.SignAt(i)->bannerTexture);
+  for (int i = 0; i < scene.BodyCount(); ++i) release(scene.BodyAt(i)->textureName);
+}
+
 }  // namespace astrivo

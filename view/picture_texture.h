@@ -25,5 +25,10 @@ PictureTexture LoadPictureTexture(const Picture& picture);
 // Gives every sign its banner texture and every body with a picture its texture. Called
 // once, after SkyScene::Build, with the view's context current.
 void LoadSceneTextures(SkyScene& scene);
+// Sets every texture name LoadSceneTextures gave back to 0, deleting the textures when
+// `deleteTextures` is set, which needs the context that made them to be current. A context
+// going away takes its textures with it; the names must still be forgotten, since a new
+// context would not know them.
+void ReleaseSceneTextures(SkyScene& scene, bool deleteTextures);
 
 }  // namespace astrivo

@@ -20,7 +20,7 @@ constexpr double kTiltBase = -90.0;          // degrees: edge-on at tilt 0
 constexpr double kHeadingBase = -90.0;       // degrees of z rotation at heading 0
 constexpr double kEclipticRadius = 5.0;      // scene units round the Earth
 constexpr int kEclipticStepDegrees = 10;     // 37 vertices from 0 to 360 inclusive
-constexpr GLfloat kEclipticLineWidth = 0.5f; // pixels
+constexpr GLfloat kEclipticLineWidth = 0.5f; // pixels at 100 %, unsmoothed
 constexpr double kEclipticGrey = 0.5;
 
 // Light 1 is a point light at the Sun; light 2 a dim directional light fixed to the viewer.
@@ -48,12 +48,12 @@ void LightStep() {
 }
 
 // The grey ring in the ecliptic plane (z = 0, whatever the Earth's z), radius 5 round it.
-void EclipticRingStep(const Vec3& centre) {
+void EclipticRingStep(const Vec3& centre, const LineWidths& lineWidths) {
   const double cx = centre.Component(0);
   const double cy = centre.Component(1);
   glDisable(GL_LIGHTING);
   glDisable(GL_LINE_SMOOTH);
-  glLineWidth(kEclipticLineWidth);
+  glLineWidth(lineWidths.Aliased(kEclipticLineWidth));
   glColor3d(kEclipticGrey, kEclipticGrey, kEclipticGrey);
   glBegin(GL_LINE_STRIP);
   for (int degrees = 0; degrees <= 360; degrees += kEclipticStepDegrees) {
@@ -93,10 +93,24 @@ void SceneRenderer::SetUpFixedState() {
   CheckGlErrors("SetUpFixedState");
 }
 
+SceneRenderer::SceneRenderer() : drawBuffer_(GL_BACK) {}
+
+void SceneRenderer::SetPixelRatio(double ratio) {
+  lineWidths_ = LineWidths::ForCurrentContext(ratio);
+  bodies_.lineWidths = lineWidths_;
+  signs_.lineWidths = lineWidths_;
+}
+
 void SceneRenderer::Render(const SkyScene& scene) {
-  glDrawBuffer(GL_BACK);
+  glDrawBuffer(drawBuffer_);
   glRenderMode(GL_RENDER);
+  // The window may carry an alpha channel that the compositor blends with what lies behind
+  // it (Wayland's EGL hands out ARGB surfaces even when none is asked for). Smoothed lines
+  // and blending would leave alpha below 1 there, so alpha is cleared to 1 and then never
+  // written: the frame is opaque everywhere. The blend function reads source alpha only.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glMatrixMode(GL_PROJECTION);
@@ -110,7 +124,7 @@ void SceneRenderer::Render(const SkyScene& scene) {
   // origin.
   const Planet* earth = scene.Earth();
   const Vec3 centre = earth != nullptr ? Vec3(earth->Data()) : Vec3();
-  EclipticRingStep(centre);
+  EclipticRingStep(centre, lineWidths_);
   for (int i = 0; i < scene.BodyCount(); ++i) scene.BodyAt(i)->Draw(bodies_);
   glDisable(GL_LIGHTING);
   for (int i = 0; i < scene.SignCount(); ++i) signs_.Draw(*scene.SignAt(i), centre, scene.tilt);

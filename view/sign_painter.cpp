@@ -13,7 +13,7 @@ namespace astrivo {
 namespace {
 
 constexpr double kSpriteHalfSize = 1.5;    // degrees of longitude and latitude
-constexpr GLfloat kRingLineWidth = 0.5f;   // pixels
+constexpr GLfloat kRingLineWidth = 0.5f;   // pixels at 100 %, unsmoothed
 constexpr double kRingGrey = 0.5;
 constexpr int kRingStepDegrees = 10;       // 37 vertices from 0 to 360 inclusive
 constexpr double kTiltToBannerAngle = 0.9;  // degrees of banner tip per tilt step
@@ -76,14 +76,14 @@ void SignPainter::DrawStar(const Star& star, const Vec3& offset) const {
   glEnable(GL_CULL_FACE);
 }
 
-void SignPainter::DrawRing(const ZodiacSign& sign, const Vec3& offset) {
+void SignPainter::DrawRing(const ZodiacSign& sign, const Vec3& offset) const {
   const double rho = sign.Component(0);
   const double longitude = sign.Component(1);
   const double latitude = sign.Component(2);
   const double radius = sign.ringRadius;
   glDisable(GL_LIGHTING);
   glDisable(GL_LINE_SMOOTH);
-  glLineWidth(kRingLineWidth);
+  glLineWidth(lineWidths.Aliased(kRingLineWidth));
   glColor3d(kRingGrey, kRingGrey, kRingGrey);
   // A circle in longitude and latitude, not a small circle on the sphere.
   glBegin(GL_LINE_STRIP);

@@ -5,6 +5,7 @@
 #include "sky/star.h"
 #include "sky/vec3.h"
 #include "sky/zodiac_sign.h"
+#include "view/line_widths.h"
 
 namespace astrivo {
 
@@ -17,10 +18,11 @@ class SignPainter {
   void Draw(const ZodiacSign& sign, const Vec3& offset, int tilt) const;
   void DrawStars(const ZodiacSign& sign, const Vec3& offset) const;
   void DrawStar(const Star& star, const Vec3& offset) const;
-  static void DrawRing(const ZodiacSign& sign, const Vec3& offset);
+  void DrawRing(const ZodiacSign& sign, const Vec3& offset) const;
   static void DrawBanner(const ZodiacSign& sign, const Vec3& offset, int tilt);
 
   unsigned int starTexture = 0;  // the star glow texture every sprite binds; 0 for none
+  LineWidths lineWidths;         // the device pixel ratio the rings are drawn at
 };
 
 }  // namespace astrivo

@@ -29,8 +29,11 @@ inline std::unique_ptr<SkyView>& SharedView() {
   return view;
 }
 
-// Initialises and shows `view` at `size` logical pixels and makes its context current.
+// Initialises and shows `view` at `size` logical pixels and makes its context current. A
+// view of a test's own hides the shared one: a Wayland compositor sends no frame callbacks
+// to a window hidden behind another, and Qt then counts that window as unexposed.
 inline void Show(SkyView& view, QSize size) {
+  if (SharedView() && SharedView().get() != &view) SharedView()->hide();
   view.resize(size);
   ASSERT_EQ(view.InitGL(), 1) << "no OpenGL on this display";
   view.show();
@@ -53,12 +56,16 @@ class GlTest : public ::testing::Test {
 };
 
 // The back buffer of the current context: the viewport in device pixels, row 0 at the bottom.
+// Where the platform draws the window through a framebuffer object of its own (Wayland with
+// client-side decorations), that object's colour buffer stands for the back buffer.
 inline QImage ReadFrame() {
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
   QImage frame(viewport[2], viewport[3], QImage::Format_RGBA8888);
   glFinish();
-  glReadBuffer(GL_BACK);
+  glReadBuffer(QOpenGLContext::currentContext()->defaultFramebufferObject() != 0
+                   ? GL_COLOR_ATTACHMENT0
+                   : GL_BACK);
   glReadPixels(0, 0, frame.width(), frame.height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
   return frame;
 }

@@ -32,8 +32,11 @@ TEST_F(PainterTest, CoincidentStarsAddTheirGlows) {
   test::LookAt(origin, between.Add(single).Scale(0.5));
   view_->Renderer().Signs().DrawStars(sign, origin);
   const QImage frame = test::ReadFrame();
-  const long pairGlow = test::Sum(frame, test::Around(test::Project(pair), 8), test::Light);
-  const long singleGlow = test::Sum(frame, test::Around(test::Project(single), 8), test::Light);
+  // The glows cover the same part of the view at any device pixel ratio.
+  const int radius = static_cast<int>(8 * view_->devicePixelRatio());
+  const long pairGlow = test::Sum(frame, test::Around(test::Project(pair), radius), test::Light);
+  const long singleGlow =
+      test::Sum(frame, test::Around(test::Project(single), radius), test::Light);
   EXPECT_GT(singleGlow, 0);
   // Blending adds and depth writes are off, so the second sprite is not hidden by the
   // first: nearly twice the light (the brightest pixels clip at 255).
@@ -105,6 +108,45 @@ TEST_F(PainterTest, TrailFadesFromThePlanetColourToBlack) {
   }
   const QPoint oldest = test::Project(*mars.trail.At(kPoints - 1));
   EXPECT_LT(test::Sum(frame, test::Around(oldest, 1), test::Light), 60);
+}
+
+// Run at device pixel ratios 1, 1.5, 2 and 3 (see CMakeLists.txt): a trail is 2 pixels and
+// a ring 1 pixel wide at 100 % (its 0.5 unsmoothed is drawn as 1), so r times that in
+// device pixels at ratio r. Both are drawn near-horizontal and measured down one column.
+TEST_F(PainterTest, LinesKeepTheirWidthAtAnyPixelRatio) {
+  const double ratio = view_->devicePixelRatio();
+  Planet earth;
+  Planet body(&earth, "TEST", 0);
+  body.colour = {1.0f, 1.0f, 1.0f};
+  body.radius = 0.01;
+  constexpr int kPoints = 100;  // longitude 60 (oldest) to 120 (newest) along the ecliptic
+  for (int i = 0; i < kPoints; ++i) {
+    body.trail.PushFront(SphericalPoint(5.0, 60.0 + 60.0 * i / (kPoints - 1), 0.0, Vec3()));
+  }
+  body.sight = SphericalPoint(5.0, 170.0, 0.0, Vec3());  // the sight mark out of view
+  body.Set(0.0, 30.0, 0.0);
+  ZodiacSign sign("Test", 0.0, 0, 100.0);
+  sign.Set(5.0, 90.0, -4.0);
+  sign.ringRadius = 2.0;  // its top, latitude -2, lies below the trail
+  test::LookAt(Vec3(), SphericalPoint(5.0, 90.0, -1.0, Vec3()));
+  view_->Renderer().Bodies().DrawPlanet(body);
+  view_->Renderer().Signs().DrawRing(sign, Vec3());
+  const QImage frame = test::ReadFrame();
+  const auto thickness = [&](const Vec3& point, auto lit) {
+    const QPoint at = test::Project(point);
+    const int reach = static_cast<int>(6 * ratio);
+    return test::Sum(frame, QRect(at.x(), at.y() - reach, 1, 2 * reach + 1), lit);
+  };
+  // The trail at longitude 100 is at two thirds of its colour; the ring is grey.
+  const long trail = thickness(SphericalPoint(5.0, 100.0, 0.0, Vec3()),
+                               [](QRgb c) { return test::Light(c) > 150; });
+  const long ring = thickness(SphericalPoint(5.0, 90.0, -2.0, Vec3()), [](QRgb c) {
+    return qRed(c) == qGreen(c) && std::abs(qRed(c) - 128) <= 2;
+  });
+  EXPECT_GE(trail, std::floor(2 * ratio)) << "ratio " << ratio;
+  EXPECT_LE(trail, std::ceil(2 * ratio) + 1) << "ratio " << ratio;
+  EXPECT_GE(ring, std::floor(ratio)) << "ratio " << ratio;
+  EXPECT_LE(ring, std::ceil(ratio) + 1) << "ratio " << ratio;
 }
 
 }  // namespace

@@ -69,7 +69,10 @@ TEST_F(RenderTest, FrameLeavesNoGlErrorAndTheStateTheNextDrawReliesOn) {
     RenderDay(*view_, tilt, 45);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "tilt " << tilt;
   }
-  // What the constellations, drawn last, leave behind.
+  // What the constellations, drawn last, leave behind. The rings' 0.5-pixel unsmoothed
+  // lines are drawn 1 pixel wide at 100 %, so at any other ratio that pixel is scaled.
+  const double ratio = view_->devicePixelRatio();
+  const float ringWidth = ratio == 1.0 ? 0.5f : static_cast<float>(ratio);
   struct StateCase {
     const char* name;
     GLenum state;
@@ -79,8 +82,10 @@ TEST_F(RenderTest, FrameLeavesNoGlErrorAndTheStateTheNextDrawReliesOn) {
       {"lighting", GL_LIGHTING, {0}},        {"line smoothing", GL_LINE_SMOOTH, {1}},
       {"texturing", GL_TEXTURE_2D, {0}},     {"blending", GL_BLEND, {0}},
       {"face culling", GL_CULL_FACE, {1}},   {"depth writes", GL_DEPTH_WRITEMASK, {1}},
-      {"line width", GL_LINE_WIDTH, {0.5f}}, {"colour", GL_CURRENT_COLOR, {1, 1, 1, 1}},
+      {"line width", GL_LINE_WIDTH, {ringWidth}}, {"colour", GL_CURRENT_COLOR, {1, 1, 1, 1}},
       {"shading", GL_SHADE_MODEL, {GL_SMOOTH}},
+      // Alpha is written by the clear alone, so the frame stays opaque.
+      {"colour mask", GL_COLOR_WRITEMASK, {1, 1, 1, 0}},
   };
   for (const StateCase& state : cases) {
     std::vector<float> value(4, -1.0f);
