@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth desktop-file-utils
+  libxtst-dev
 )
 
 missing=()

@@ -1,0 +1,218 @@
+// The main dialog and the About box driven through the X server, as a keyboard and mouse
+// user drives them: where the focus goes, which push button Enter presses, the sliders'
+// keys and wheel. Runs on the xcb platform under Xvfb; skips where there is no X server.
+#include <X11/keysym.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/about_dialog.h"
+#include "app/about_layout.h"
+#include "app/horoscope_app.h"
+#include "app/horoscope_dialog.h"
+#include "app/main_dialog_layout.h"
+#include "engine/local_clock.h"
+#include "platform/prompt.h"
+#include "platform/settings_store.h"
+#include "sky/sky_scene.h"
+#include "x_input.h"
+
+namespace astrivo {
+namespace {
+
+constexpr int kTraceTimeout = 20000;  // ms; a trace of four months lasts about 6 s
+constexpr int kWheelUp = 4, kWheelDown = 5;  // X pointer buttons
+
+QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    if (!input_.Available()) QSKIP("needs an X server with the XTest extension");
+    settingsDir_ = std::make_unique<QTemporaryDir>();
+    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath("astrivo.ini"));
+    app_ = std::make_unique<HoroscopeApp>(*settings_);
+    prompts_ = std::make_unique<ScopedPromptAnswer>([](QWidget*, const QString&) {});
+  }
+
+  void cleanup() {
+    dialog_.reset();
+    prompts_.reset();
+    app_.reset();
+    settings_.reset();
+    settingsDir_.reset();
+  }
+
+  // A click into the sky view leaves the focus on the field, and Escape still closes.
+  void ClickIntoTheSkyViewKeepsTheFocus() {
+    OpenMainDialog();
+    QWidget* day = dialog_->Control(kIdBirthDay);
+    input_.Click(CentreOf(day));
+    QCOMPARE(QApplication::focusWidget(), day);
+    input_.Click(CentreOf(dialog_->Control(kIdSkyView)));
+    input_.Click(CentreOf(dialog_->Control(kIdSkyView)) + QPoint(40, 40));
+    QCOMPARE(QGuiApplication::focusWindow(), dialog_->windowHandle());
+    QCOMPARE(QApplication::focusWidget(), day);
+    input_.Key(XK_Escape);
+    QTRY_VERIFY(!dialog_->isVisible());
+  }
+
+  // Layout 102 has no default push button: only a focused Submit looks like one and takes
+  // Enter; elsewhere Enter runs the OK action.
+  void EnterPressesOnlyAFocusedSubmit() {
+    OpenMainDialog();
+    auto* submit = dialog_->ControlAs<QPushButton>(kIdSubmit);
+    QCOMPARE(QApplication::focusWidget(), dialog_->Control(kIdTiltSlider));
+    QVERIFY(!submit->isDefault());
+    for (int field = 0; field < 4; ++field) input_.Key(XK_Tab);  // month, day, year, Submit
+    QCOMPARE(QApplication::focusWidget(), submit);
+    QVERIFY(submit->isDefault());
+    Press(XK_Shift_L, XK_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog_->Control(kIdBirthYear));
+    QVERIFY(!submit->isDefault());
+    input_.Key(XK_Tab);
+    input_.Key(XK_Return);
+    QVERIFY(dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer));
+    QVERIFY(dialog_->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer),
+                             kTraceTimeout);
+    dialog_->Control(kIdBirthYear)->setFocus();
+    input_.Key(XK_Return);
+    QTRY_VERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+  }
+
+  // Submit is disabled during the trace and keeps the focus; keys do nothing until it is
+  // enabled again, and then Enter presses it.
+  void DisabledSubmitKeepsTheFocus() {
+    OpenMainDialog();
+    auto* submit = dialog_->ControlAs<QPushButton>(kIdSubmit);
+    auto* tilt = dialog_->ControlAs<QSlider>(kIdTiltSlider);
+    input_.Click(CentreOf(submit));
+    QVERIFY(!submit->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), submit);
+    input_.Key(XK_Down);
+    input_.Key(XK_Return);
+    QCOMPARE(tilt->value(), 30);
+    QVERIFY(dialog_->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(submit->isEnabled(), kTraceTimeout);
+    QCOMPARE(QApplication::focusWidget(), submit);
+    input_.Key(XK_Return);
+    QVERIFY(dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer));
+    QVERIFY(dialog_->isVisible());
+  }
+
+  // The About box's OK is its default button: it keeps the default look while the link has
+  // the focus, and Enter there presses OK, not the link.
+  void AboutBoxEnterPressesOk() {
+    AboutDialog about;
+    int openings = 0;
+    about.Link()->SetOpener([&openings](const QString&) { ++openings; });
+    Show(about);
+    auto* ok = about.ControlAs<QPushButton>(kIdOk);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QVERIFY(ok->isDefault());
+    Press(XK_Shift_L, XK_Tab);
+    QCOMPARE(QApplication::focusWidget(), about.Link());
+    QVERIFY(ok->isDefault());
+    input_.Key(XK_Return);
+    QTRY_VERIFY(!about.isVisible());
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QCOMPARE(openings, 0);
+  }
+
+  // Up, Left and Page Up decrease; Down, Right and Page Down increase; Home and End go to
+  // the ends; a wheel turned away from the user decreases, 3 steps a notch. Expected values
+  // by hand: tilt 0..90 from 30, page 90 / 5 = 18; heading -180..180 from 0, page 72.
+  void TrackBarKeysAndWheel_data() {
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<int>("keysym");  // 0: the wheel button below
+    QTest::addColumn<int>("wheel");
+    QTest::addColumn<int>("expected");
+    const int tilt = kIdTiltSlider, heading = kIdHeadingSlider;
+    QTest::newRow("tilt Up") << tilt << int(XK_Up) << 0 << 29;
+    QTest::newRow("tilt Left") << tilt << int(XK_Left) << 0 << 29;
+    QTest::newRow("tilt Down") << tilt << int(XK_Down) << 0 << 31;
+    QTest::newRow("tilt Right") << tilt << int(XK_Right) << 0 << 31;
+    QTest::newRow("tilt Page Up") << tilt << int(XK_Page_Up) << 0 << 12;
+    QTest::newRow("tilt Page Down") << tilt << int(XK_Page_Down) << 0 << 48;
+    QTest::newRow("tilt Home") << tilt << int(XK_Home) << 0 << 0;
+    QTest::newRow("tilt End") << tilt << int(XK_End) << 0 << 90;
+    QTest::newRow("tilt wheel away") << tilt << 0 << kWheelUp << 27;
+    QTest::newRow("tilt wheel toward") << tilt << 0 << kWheelDown << 33;
+    QTest::newRow("heading Up") << heading << int(XK_Up) << 0 << -1;
+    QTest::newRow("heading Left") << heading << int(XK_Left) << 0 << -1;
+    QTest::newRow("heading Down") << heading << int(XK_Down) << 0 << 1;
+    QTest::newRow("heading Right") << heading << int(XK_Right) << 0 << 1;
+    QTest::newRow("heading Page Up") << heading << int(XK_Page_Up) << 0 << -72;
+    QTest::newRow("heading Page Down") << heading << int(XK_Page_Down) << 0 << 72;
+    QTest::newRow("heading Home") << heading << int(XK_Home) << 0 << -180;
+    QTest::newRow("heading End") << heading << int(XK_End) << 0 << 180;
+    QTest::newRow("heading wheel away") << heading << 0 << kWheelUp << -3;
+    QTest::newRow("heading wheel toward") << heading << 0 << kWheelDown << 3;
+  }
+  void TrackBarKeysAndWheel() {
+    QFETCH(int, slider);
+    QFETCH(int, keysym);
+    QFETCH(int, wheel);
+    QFETCH(int, expected);
+    OpenMainDialog();
+    while (dialog_->IsTimerRunning(HoroscopeDialog::kTurnTimer)) dialog_->OnTurnTick();
+    auto* bar = dialog_->ControlAs<QSlider>(slider);
+    if (slider == kIdHeadingSlider) bar->setValue(0);
+    bar->setFocus();
+    if (keysym != 0) {
+      input_.Key(static_cast<unsigned long>(keysym));
+    } else {
+      input_.MoveTo(CentreOf(bar));
+      input_.Press(wheel);
+      input_.Release(wheel);
+    }
+    QTRY_COMPARE(bar->value(), expected);
+    const SkyScene& scene = dialog_->Scene();
+    QCOMPARE(slider == kIdTiltSlider ? scene.tilt : -scene.heading, expected);
+  }
+
+ private:
+  void Show(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    input_.Settle();
+  }
+
+  // The main dialog, open and active, with the trace it starts with already run.
+  void OpenMainDialog() {
+    dialog_ = std::make_unique<HoroscopeDialog>(*app_);
+    while (dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer)) dialog_->AdvanceTrace();
+    Show(*dialog_);
+  }
+
+  void Press(unsigned long modifier, unsigned long keysym) {
+    input_.KeyDown(modifier);
+    input_.Key(keysym);
+    input_.KeyUp(modifier);
+  }
+
+  XInput input_;
+  std::unique_ptr<QTemporaryDir> settingsDir_;
+  std::unique_ptr<SettingsStore> settings_;
+  std::unique_ptr<HoroscopeApp> app_;
+  std::unique_ptr<ScopedPromptAnswer> prompts_;
+  std::unique_ptr<HoroscopeDialog> dialog_;
+};
+
+}  // namespace astrivo
+
+QTEST_MAIN(astrivo::KeyboardTest)
+#include "keyboard_test.moc"
