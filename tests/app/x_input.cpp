@@ -18,10 +18,15 @@ XInput::XInput() {
     XCloseDisplay(display_);
     display_ = nullptr;
   }
+  // A key is held only as long as a test holds it: on a slow machine a press and its release
+  // may be far enough apart for the server to repeat the key.
+  if (display_ != nullptr) SetAutoRepeat(false);
 }
 
 XInput::~XInput() {
-  if (display_ != nullptr) XCloseDisplay(display_);
+  if (display_ == nullptr) return;
+  SetAutoRepeat(true);
+  XCloseDisplay(display_);
 }
 
 void XInput::MoveTo(QPoint global) {
@@ -45,8 +50,8 @@ void XInput::Release(int button) {
   Settle();
 }
 
-void XInput::KeyDown(unsigned long keysym) {
-  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), True, CurrentTime);
+void XInput::KeyDown(unsigned long keysym, unsigned long afterMs) {
+  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), True, afterMs);
   Settle();
 }
 

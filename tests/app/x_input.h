@@ -23,10 +23,12 @@ class XInput {
   void Click(QPoint global, int button = 1);  // X button 1 left, 3 right
   void Press(int button);
   void Release(int button);
-  void KeyDown(unsigned long keysym);
+  // `afterMs` holds the press back in the server that long, as a person's finger would: a
+  // press in the same millisecond as the last release looks like auto-repeat.
+  void KeyDown(unsigned long keysym, unsigned long afterMs = 0);
   void KeyUp(unsigned long keysym);
   void Key(unsigned long keysym) { KeyDown(keysym); KeyUp(keysym); }
-  // Server-side auto-repeat, as the user's keyboard settings have it.
+  // Server-side auto-repeat; off while the XInput exists unless switched on.
   void SetAutoRepeat(bool on);
 
   // Waits until the server has handled everything sent and the program has taken in every
