@@ -4,6 +4,7 @@
 #include <X11/keysym.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,6 +145,38 @@ class KeyboardTest : public QObject {
     QTRY_VERIFY(!about.isVisible());
     QCOMPARE(about.result(), int(QDialog::Accepted));
     QCOMPARE(openings, 0);
+  }
+
+  // A bare letter is a mnemonic where the focused control takes no characters (slider, push
+  // button, radio button); an edit field or the sign list takes the letter itself.
+  void BareLetterMnemonics_data() {
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<int>("keysym");
+    QTest::addColumn<int>("checked");  // the period button checked afterwards
+    QTest::newRow("slider, M: This Month") << int(kIdTiltSlider) << int(XK_m) << int(kIdThisMonth);
+    QTest::newRow("slider, O: Tomorrow") << int(kIdTiltSlider) << int(XK_o) << int(kIdTomorrow);
+    QTest::newRow("Submit, T: Today") << int(kIdSubmit) << int(XK_t) << int(kIdToday);
+    QTest::newRow("radio button, M: This Month")
+        << int(kIdThisWeek) << int(XK_m) << int(kIdThisMonth);
+    QTest::newRow("edit field, M: typed") << int(kIdBirthMonth) << int(XK_m) << int(kIdThisWeek);
+    QTest::newRow("sign list, T: Taurus") << int(kIdSignList) << int(XK_t) << int(kIdThisWeek);
+  }
+  void BareLetterMnemonics() {
+    QFETCH(int, focus);
+    QFETCH(int, keysym);
+    QFETCH(int, checked);
+    OpenMainDialog();
+    dialog_->Control(focus)->setFocus();
+    input_.Key(static_cast<unsigned long>(keysym));
+    // A letter the field or the list took never reaches the dialog's mnemonics.
+    QTRY_VERIFY(dialog_->ControlAs<QAbstractButton>(checked)->isChecked());
+    for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth}) {
+      QCOMPARE(dialog_->ControlAs<QAbstractButton>(id)->isChecked(), id == checked);
+    }
+    if (focus == kIdBirthMonth) QCOMPARE(dialog_->ControlAs<QLineEdit>(focus)->text(), "1m");
+    if (focus == kIdSignList) {
+      QCOMPARE(dialog_->ControlAs<QComboBox>(focus)->currentText(), "TAURUS ");
+    }
   }
 
   // A press on the link opens it only when released over the link: dragged off and released
