@@ -9,6 +9,7 @@
 #include "app/date_banner.h"
 #include "app/horoscope_app.h"
 #include "app/main_dialog_layout.h"
+#include "app/main_dialog_tab_stops.h"
 #include "app/rating_bar.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
@@ -93,6 +94,7 @@ HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* pare
   SetClickHandler(kIdTomorrow, [this] { OnTomorrow(); });
   SetClickHandler(kIdSubmit, [this] { OnSubmit(); });
   SetSelectionHandler(kIdSignList, [this] { OnSignChanged(); });
+  AddKeyboardStops(*this);
   SetScrollHandler(kIdHeadingSlider, [this](int position) {
     UpdateData(true);
     Scene().heading = -position;

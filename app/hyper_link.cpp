@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <utility>
 
@@ -159,6 +160,16 @@ void CHyperLink::keyPressEvent(QKeyEvent* event) {
   spaceDown_ = true;
   if (!repeat) OpenAddress();
   event->accept();
+}
+
+void CHyperLink::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // A dotted frame round the text shows a keyboard user where the focus is, as the original
+  // platform's focus rectangle does.
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void CHyperLink::keyReleaseEvent(QKeyEvent* event) {

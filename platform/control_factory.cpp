@@ -14,6 +14,7 @@
 
 #include "platform/auto_radio_button.h"
 #include "platform/picture_store.h"
+#include "platform/push_button.h"
 #include "platform/track_bar.h"
 
 namespace astrivo {
@@ -97,7 +98,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       widget = new AutoRadioButton(caption, parent);
       break;
     case ControlKind::PushButton: {
-      auto* button = new QPushButton(caption, parent);
+      auto* button = new PushButton(caption, parent);
       button->setDefault(Has(control, kDefaultButton));
       widget = button;
       break;

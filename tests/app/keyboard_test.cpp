@@ -147,6 +147,43 @@ class KeyboardTest : public QObject {
     QCOMPARE(openings, 0);
   }
 
+  // Tab runs through the layout's stops, then the period buttons, the sign list and the
+  // heading slider, and wraps to the tilt slider, where the focus starts. Space on a period
+  // button rates its period as a click does.
+  void TabReachesEveryControl() {
+    const FixedToday today({16, 6, 2004});
+    OpenMainDialog();
+    QList<int> order;
+    for (int stop = 0; stop < 12; ++stop) {
+      order << Id(QApplication::focusWidget());
+      input_.Key(XK_Tab);
+    }
+    QCOMPARE(order, (QList<int>{kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear,
+                                kIdSubmit, kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth,
+                                kIdSignList, kIdHeadingSlider, kIdTiltSlider}));
+    for (int stop = 0; stop < 5; ++stop) input_.Key(XK_Tab);  // from the month field
+    QCOMPARE(QApplication::focusWidget(), dialog_->Control(kIdTomorrow));
+    input_.Key(XK_space);
+    QVERIFY(dialog_->ControlAs<QAbstractButton>(kIdTomorrow)->isChecked());
+    QVERIFY(!dialog_->ControlAs<QAbstractButton>(kIdThisWeek)->isChecked());
+    QCOMPARE(dialog_->PeriodStart().GetDayNumber(), CalendarDate::DayNumberOf(17, 6, 2004));
+  }
+
+  // The About box shows the focus on the link and on OK: the window, grabbed as the screen
+  // shows it, changes at the link and at OK when the focus moves between them.
+  void AboutBoxShowsTheFocus() {
+    AboutDialog about;
+    Show(about);
+    const QRect link = about.Link()->geometry();
+    const QRect ok = about.Control(kIdOk)->geometry();
+    const QImage okFocused = about.grab().toImage();
+    Press(XK_Shift_L, XK_Tab);
+    QCOMPARE(QApplication::focusWidget(), about.Link());
+    const QImage linkFocused = about.grab().toImage();
+    QVERIFY2(okFocused.copy(link) != linkFocused.copy(link), "the link shows its focus");
+    QVERIFY2(okFocused.copy(ok) != linkFocused.copy(ok), "OK shows its focus");
+  }
+
   // A bare letter is a mnemonic where the focused control takes no characters (slider, push
   // button, radio button); an edit field or the sign list takes the letter itself.
   void BareLetterMnemonics_data() {
@@ -291,6 +328,14 @@ class KeyboardTest : public QObject {
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
     while (dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer)) dialog_->AdvanceTrace();
     Show(*dialog_);
+  }
+
+  int Id(const QWidget* control) const {
+    for (int id : {kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit, kIdToday,
+                   kIdTomorrow, kIdThisWeek, kIdThisMonth, kIdSignList, kIdHeadingSlider}) {
+      if (dialog_->Control(id) == control) return id;
+    }
+    return kNoId;
   }
 
   void Press(unsigned long modifier, unsigned long keysym) {
