@@ -11,6 +11,7 @@
 #include "app/main_dialog_layout.h"
 #include "app/main_dialog_tab_stops.h"
 #include "app/rating_bar.h"
+#include "app/view_context_menu.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
 #include "sky/sign_names.h"
@@ -124,6 +125,7 @@ void HoroscopeDialog::OnInitDialog() {
   connect(aboutAction_, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
   addAction(aboutAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+  new ViewContextMenu(*view_, *this);
 
   setWindowIcon(ProgramIcon());
 

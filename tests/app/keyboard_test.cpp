@@ -7,10 +7,12 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -30,6 +32,7 @@ namespace {
 
 constexpr int kTraceTimeout = 20000;  // ms; a trace of four months lasts about 6 s
 constexpr unsigned long kFingerGap = 30;  // ms between releasing a key and pressing it again
+constexpr int kRightButton = 3;
 constexpr int kWheelUp = 4, kWheelDown = 5;  // X pointer buttons
 
 // Counts the space bar's presses as the control receives them, repeats included.
@@ -81,6 +84,23 @@ class KeyboardTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), day);
     input_.Key(XK_Escape);
     QTRY_VERIFY(!dialog_->isVisible());
+  }
+
+  // A right click into the sky view shows the dialog's menu with the About item.
+  void RightClickOnTheSkyViewShowsTheMenu() {
+    OpenMainDialog();
+    QStringList menuTexts;
+    QTimer watch;  // looks for the menu from inside its own event loop
+    connect(&watch, &QTimer::timeout, [&menuTexts, &watch] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      for (const QAction* action : menu->actions()) menuTexts << action->text();
+      watch.stop();
+      menu->close();
+    });
+    watch.start(10);
+    input_.Click(CentreOf(dialog_->Control(kIdSkyView)), kRightButton);
+    QTRY_COMPARE(menuTexts, QStringList{"&About Astrivo..."});
   }
 
   // Layout 102 has no default push button: only a focused Submit looks like one and takes
