@@ -129,7 +129,7 @@ class KeyboardTest : public QObject {
   }
 
   // Submit is disabled during the trace and keeps the focus; keys do nothing until it is
-  // enabled again, and then Enter presses it.
+  // enabled again, and then Enter presses it. Tab moves on from it.
   void DisabledSubmitKeepsTheFocus() {
     OpenMainDialog();
     auto* submit = dialog_->ControlAs<QPushButton>(kIdSubmit);
@@ -146,6 +146,8 @@ class KeyboardTest : public QObject {
     input_.Key(XK_Return);
     QVERIFY(dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer));
     QVERIFY(dialog_->isVisible());
+    input_.Key(XK_Tab);  // Tab still leaves the disabled Submit
+    QCOMPARE(QApplication::focusWidget(), dialog_->Control(kIdToday));
   }
 
   // The About box's OK is its default button: it keeps the default look while the link has
