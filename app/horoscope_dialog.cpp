@@ -13,6 +13,7 @@
 #include "app/main_dialog_tab_stops.h"
 #include "app/rating_bar.h"
 #include "app/view_context_menu.h"
+#include "app/view_focus_guard.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
 #include "platform/skipped_label.h"
@@ -135,6 +136,7 @@ void HoroscopeDialog::OnInitDialog() {
   addAction(aboutAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   new ViewContextMenu(*view_, *this);
+  new ViewFocusGuard(*view_, *this);
 
   setWindowIcon(ProgramIcon());
 

@@ -72,7 +72,8 @@ class KeyboardTest : public QObject {
     settingsDir_.reset();
   }
 
-  // A click into the sky view leaves the focus on the field, and Escape still closes.
+  // A click into the sky view leaves the focus on the field: typing goes on there, and
+  // Escape still closes.
   void ClickIntoTheSkyViewKeepsTheFocus() {
     OpenMainDialog();
     QWidget* day = dialog_->Control(kIdBirthDay);
@@ -82,6 +83,9 @@ class KeyboardTest : public QObject {
     input_.Click(CentreOf(dialog_->Control(kIdSkyView)) + QPoint(40, 40));
     QCOMPARE(QGuiApplication::focusWindow(), dialog_->windowHandle());
     QCOMPARE(QApplication::focusWidget(), day);
+    input_.Key(XK_End);
+    input_.Key(XK_5);
+    QCOMPARE(dialog_->ControlAs<QLineEdit>(kIdBirthDay)->text(), "15");
     input_.Key(XK_Escape);
     QTRY_VERIFY(!dialog_->isVisible());
   }
