@@ -21,8 +21,8 @@ class DialogKeyboard : public QObject {
   // `layoutDefault` is the layout's default push button, or null when it has none.
   DialogKeyboard(QDialog& dialog, QPushButton* layoutDefault);
 
-  // True when `next` should move the focus on; false when the focused control has just been
-  // disabled, which leaves the focus where it is. `byKey` is true for Tab and Shift+Tab.
+  // Whether the focus may move on from the focused control: not when it has just been
+  // disabled, which leaves the focus where it is; always for Tab and Shift+Tab (`byKey`).
   bool MayMoveFocus(bool byKey) const;
 
   // Enter and bare-letter mnemonics that reached the dialog; true when the key was used.
