@@ -8,10 +8,15 @@
 #include "app/about_dialog.h"
 #include "app/date_banner.h"
 #include "app/horoscope_app.h"
+#include "app/main_dialog_accessibility.h"
 #include "app/main_dialog_layout.h"
+#include "app/main_dialog_tab_stops.h"
 #include "app/rating_bar.h"
+#include "app/view_context_menu.h"
+#include "app/view_focus_guard.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
+#include "platform/skipped_label.h"
 #include "sky/sign_names.h"
 #include "sky/sky_scene.h"
 #include "view/sky_view.h"
@@ -56,12 +61,18 @@ Dialog::ControlFactories CustomControls(SkyView* view) {
   const auto bar = [](const ControlTemplate&, QWidget* parent) -> QWidget* {
     return new RatingBar(parent);
   };
+  // The trace date is read as one date from the month static.
+  const auto skipped = [](const ControlTemplate&, QWidget* parent) -> QWidget* {
+    return new SkippedLabel(parent);
+  };
   return {
       {kIdDateBanner,
        [](const ControlTemplate&, QWidget* parent) -> QWidget* { return new DateBanner(parent); }},
       {kIdLuckBar, bar},
       {kIdLoveBar, bar},
       {kIdMoneyBar, bar},
+      {kIdTraceDay, skipped},
+      {kIdTraceYear, skipped},
       {kIdSkyView,
        [view](const ControlTemplate&, QWidget* parent) {
          QWidget* container = QWidget::createWindowContainer(view, parent);
@@ -101,6 +112,8 @@ HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* pare
   SetClickHandler(kIdTomorrow, [this] { OnTomorrow(); });
   SetClickHandler(kIdSubmit, [this] { OnSubmit(); });
   SetSelectionHandler(kIdSignList, [this] { OnSignChanged(); });
+  AddKeyboardStops(*this);
+  NameMainDialogControls(*this);
   SetScrollHandler(kIdHeadingSlider, [this](int position) {
     UpdateData(true);
     Scene().heading = -position;
@@ -130,6 +143,8 @@ void HoroscopeDialog::OnInitDialog() {
   connect(aboutAction_, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
   addAction(aboutAction_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+  new ViewContextMenu(*view_, *this);
+  new ViewFocusGuard(*view_, *this);
 
   setWindowIcon(ProgramIcon());
 
@@ -186,6 +201,7 @@ void HoroscopeDialog::ClearOtherPeriods(int keptId) {
 
 void HoroscopeDialog::OnSignChanged() {
   Scene().SelectSign(signList_->currentIndex());
+  viewContainer_->setAccessibleName(SkyViewName(signList_->currentIndex()));
   SetTimer(kTurnTimer, kTurnInterval);
 }
 
@@ -241,6 +257,7 @@ void HoroscopeDialog::ShowTraceDate() {
   traceMonth_->setText(QString::number(traceDate.Month()));
   traceDay_->setText(QString::number(traceDate.Day()));
   traceYear_->setText(QString::number(traceDate.Year()));
+  traceMonth_->setAccessibleName(TraceDateName(traceDate));
 }
 
 void HoroscopeDialog::StopTrace() {

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <utility>
 
@@ -126,7 +127,9 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     return;
   }
-  if (armed) OpenAddress();
+  // Qt keeps sending the pointer to the link after a drag off it; the original's link gave
+  // up the capture on leaving, so only a release over the link itself opens the address.
+  if (armed && rect().contains(event->position().toPoint())) OpenAddress();
   event->accept();
 }
 
@@ -137,6 +140,7 @@ void CHyperLink::focusInEvent(QFocusEvent* event) {
 }
 
 void CHyperLink::focusOutEvent(QFocusEvent* event) {
+  spaceDown_ = false;  // its release goes elsewhere
   hovering = false;
   armed = false;
   update();
@@ -148,9 +152,33 @@ void CHyperLink::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
     return;
   }
-  // Holding the key down repeats it; the address opens once per press.
-  if (!event->isAutoRepeat()) OpenAddress();
+  // One press of the key opens the address once, however long it is held. Qt flags a repeat
+  // only when the repeat's press is already queued as its release is read; on a busy machine
+  // it is not, so the pair looks like a fresh press. Its timestamp still gives it away.
+  const bool repeat = event->isAutoRepeat() || spaceDown_ ||
+                      (spaceReleased_ && event->timestamp() == spaceReleasedAt_);
+  spaceDown_ = true;
+  if (!repeat) OpenAddress();
   event->accept();
+}
+
+void CHyperLink::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // A dotted frame round the text shows a keyboard user where the focus is, as the original
+  // platform's focus rectangle does.
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CHyperLink::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceDown_ = false;
+    spaceReleased_ = true;
+    spaceReleasedAt_ = event->timestamp();
+  }
+  QLabel::keyReleaseEvent(event);
 }
 
 }  // namespace astrivo

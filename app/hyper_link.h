@@ -44,12 +44,19 @@ class CHyperLink : public QLabel {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void SizeToText();
 
   QFont linkFont;
   Opener opener_;
+  // The space bar as the keyboard has it: down from a press until a release that is not
+  // part of auto-repeat. X sends each repeat as a release and a press with one timestamp.
+  bool spaceDown_ = false;
+  quint64 spaceReleasedAt_ = 0;  // event timestamp, ms
+  bool spaceReleased_ = false;
 };
 
 }  // namespace astrivo

@@ -14,6 +14,8 @@
 #include "platform/auto_radio_button.h"
 #include "platform/group_box.h"
 #include "platform/picture_store.h"
+#include "platform/push_button.h"
+#include "platform/track_bar.h"
 
 namespace astrivo {
 namespace {
@@ -23,13 +25,10 @@ constexpr int kTrackBarPageFraction = 5;  // a page is a fifth of the range, as 
 bool Has(const ControlTemplate& control, unsigned style) { return (control.style & style) != 0; }
 
 QWidget* CreateTrackBar(const ControlTemplate& control, QWidget* parent) {
-  auto* slider =
-      new QSlider(Has(control, kVertical) ? Qt::Vertical : Qt::Horizontal, parent);
+  auto* slider = new TrackBar(Has(control, kVertical) ? Qt::Vertical : Qt::Horizontal, parent);
   slider->setTickPosition(Has(control, kNoTicks) ? QSlider::NoTicks : QSlider::TicksBelow);
-  if (Has(control, kVertical)) {
-    slider->setInvertedAppearance(true);
-    slider->setInvertedControls(true);
-  }
+  // A vertical track bar has its minimum at the top.
+  if (Has(control, kVertical)) slider->setInvertedAppearance(true);
   QObject::connect(slider, &QAbstractSlider::rangeChanged, slider, [slider](int min, int max) {
     slider->setPageStep(std::max(1, (max - min) / kTrackBarPageFraction));
   });
@@ -99,7 +98,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       widget = new AutoRadioButton(caption, parent);
       break;
     case ControlKind::PushButton: {
-      auto* button = new QPushButton(caption, parent);
+      auto* button = new PushButton(caption, parent);
       button->setDefault(Has(control, kDefaultButton));
       widget = button;
       break;

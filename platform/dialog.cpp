@@ -8,15 +8,12 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 
 #include "platform/control_factory.h"
 
 namespace astrivo {
 namespace {
-
-bool IsEnter(const QKeyEvent* event) {
-  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
 
 // A factory's widget gets the row's caption wherever it has a place for one; a custom
 // widget without text still names itself to assistive technology with it.
@@ -69,6 +66,7 @@ Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, 
   if ((layout.style & kMinMaxBoxes) != 0) flags |= Qt::WindowMinMaxButtonsHint;
   setWindowFlags(flags);
   CreateControls(layout, factories);
+  keyboard_ = new DialogKeyboard(*this, qobject_cast<QPushButton*>(defaultButton_));
   const QSize size(units_.ToPixelsX(layout.width), units_.ToPixelsY(layout.height));
   if ((layout.style & kResizable) != 0) {
     resize(size);
@@ -191,17 +189,28 @@ void Dialog::OnCancel() { QDialog::reject(); }
 
 void Dialog::reject() { OnCancel(); }
 
+bool Dialog::event(QEvent* event) {
+  // Tab reaches the dialog itself only when the focused control is disabled; it moves on.
+  const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+  const bool tabbing =
+      key != nullptr && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab);
+  if (!tabbing) return QDialog::event(event);
+  tabbing_ = true;
+  const bool handled = QDialog::event(event);
+  tabbing_ = false;
+  return handled;
+}
+
+bool Dialog::focusNextPrevChild(bool next) {
+  // Qt moves the focus on when the focused control is disabled; here it stays there, so that
+  // Enter presses Submit again once Submit is enabled.
+  if (keyboard_ != nullptr && !keyboard_->MayMoveFocus(tabbing_)) return true;
+  return QDialog::focusNextPrevChild(next);
+}
+
 void Dialog::keyPressEvent(QKeyEvent* event) {
-  // A focused push button clicks itself on Enter; anywhere else Enter clicks the layout's
-  // default button, or runs the OK action when the layout has none. Qt would instead promote
-  // the first push button to default when the dialog is shown.
-  if (IsEnter(event)) {
+  if (keyboard_ != nullptr && keyboard_->KeyPress(event, [this] { OnOK(); })) {
     event->accept();
-    if (defaultButton_ == nullptr) {
-      OnOK();
-    } else if (defaultButton_->isVisible() && defaultButton_->isEnabled()) {
-      defaultButton_->click();
-    }
     return;
   }
   QDialog::keyPressEvent(event);

@@ -10,6 +10,7 @@
 
 #include "platform/data_exchange.h"
 #include "platform/dialog_template.h"
+#include "platform/dialog_keyboard.h"
 #include "platform/dialog_units.h"
 #include "platform/timer_set.h"
 
@@ -65,6 +66,8 @@ class Dialog : public QDialog {
   // Escape, the close box, or button kIdCancel.
   virtual void OnCancel();
 
+  bool event(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
 
@@ -81,6 +84,8 @@ class Dialog : public QDialog {
   std::map<int, Handler> selectionHandlers_;
   std::map<int, std::function<void(int)>> scrollHandlers_;
   TimerSet timers_;
+  DialogKeyboard* keyboard_ = nullptr;  // a child of the dialog
+  bool tabbing_ = false;                // inside Tab or Shift+Tab handling
 };
 
 }  // namespace astrivo

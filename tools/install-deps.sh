@@ -16,6 +16,8 @@ packages=(
   # The Wayland check: a headless compositor with its screenshooter, a fixed date, the X
   # side's window tree and screenshots, the pixel comparison.
   weston faketime x11-utils imagemagick python3
+  # The keyboard test sends real input through the X server (XTest).
+  libxtst-dev
 )
 
 missing=()

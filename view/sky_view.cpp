@@ -31,6 +31,9 @@ constexpr double kVisibleWidth = 15.0;  // scene units across the window through
 SkyView::SkyView(QWindow* parent) : QWindow(parent) {
   setSurfaceType(QSurface::OpenGLSurface);
   setFormat(RequestedFormat());
+  // A picture, not a control: a click into it leaves the keyboard focus where it was, so
+  // Enter, Escape and typing still reach the dialog.
+  setFlag(Qt::WindowDoesNotAcceptFocus);
   // The scene is built here, not in InitGL: the ratings read its bodies and signs, and they
   // must work on a machine where OpenGL cannot be set up.
   scene_.Build();
