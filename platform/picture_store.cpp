@@ -43,6 +43,8 @@ bool LoadPicture(int id, Picture& picture) {
   return true;
 }
 
-QImage PictureImage(int id) { return QImage(PicturePath(id)); }
+// Every built-in picture is a PNG. Naming the format spares the reader probing each image
+// plugin (and loading it, with its codec library) on names that carry no suffix.
+QImage PictureImage(int id) { return QImage(PicturePath(id), "PNG"); }
 
 }  // namespace astrivo
