@@ -43,8 +43,14 @@ bool LoadPicture(int id, Picture& picture) {
   return true;
 }
 
-// Every built-in picture is a PNG. Naming the format spares the reader probing each image
-// plugin (and loading it, with its codec library) on names that carry no suffix.
-QImage PictureImage(int id) { return QImage(PicturePath(id), "PNG"); }
+// The program's pictures are PNGs. Naming the format spares the reader probing every image
+// plugin (and loading each, with its codec library) on names that carry no suffix; a picture
+// in another format is still found by probing.
+QImage PictureImage(int id) {
+  const QString path = PicturePath(id);
+  QImage image(path, "PNG");
+  if (image.isNull()) image.load(path);
+  return image;
+}
 
 }  // namespace astrivo
