@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QImageReader>
 #include <QString>
 
 namespace astrivo {
@@ -48,7 +49,10 @@ bool LoadPicture(int id, Picture& picture) {
 // in another format is still found by probing.
 QImage PictureImage(int id) {
   const QString path = PicturePath(id);
-  QImage image(path, "PNG");
+  QImageReader png(path, "png");
+  // Given a format, the reader would still ask every plugin first unless told not to.
+  png.setAutoDetectImageFormat(false);
+  QImage image = png.read();
   if (image.isNull()) image.load(path);
   return image;
 }
