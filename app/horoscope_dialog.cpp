@@ -49,14 +49,6 @@ QSize MinimumClientSize(const DialogUnits& units) {
 // The last day the trace can reach: 31 December 2099. A trace ending there starts over in 1900.
 constexpr DayNumber kLastTraceDay = 36525;
 
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};  // pixels
-
-QIcon ProgramIcon() {
-  QIcon icon;
-  for (int size : kIconSizes) icon.addFile(QStringLiteral(":/icons/astrivo-%1.png").arg(size));
-  return icon;
-}
-
 Dialog::ControlFactories CustomControls(SkyView* view) {
   const auto bar = [](const ControlTemplate&, QWidget* parent) -> QWidget* {
     return new RatingBar(parent);
@@ -145,8 +137,6 @@ void HoroscopeDialog::OnInitDialog() {
   setContextMenuPolicy(Qt::ActionsContextMenu);
   new ViewContextMenu(*view_, *this);
   new ViewFocusGuard(*view_, *this);
-
-  setWindowIcon(ProgramIcon());
 
   for (int sign = 0; sign < 12; ++sign) signList_->addItem(QString::fromLatin1(SignName(sign)));
   signList_->setCurrentIndex(0);

@@ -1,13 +1,46 @@
 // Astrivo: a desktop horoscope with a 3D view of the zodiac and the planets.
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 #include "app/horoscope_app.h"
 #include "platform/settings_store.h"
 #include "view/sky_view.h"
 
+namespace {
+
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};  // pixels
+
+// Decoding the icon's seven drawings and handing them to the window system takes a few
+// milliseconds, so the icon is set once the sky has been painted the first time (or found
+// unable to paint): every window, the dialogs opened later too, takes the application's icon.
+class IconAfterFirstFrame : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::UpdateRequest || type == QEvent::Expose) &&
+        dynamic_cast<astrivo::SkyView*>(watched) != nullptr) {
+      qApp->removeEventFilter(this);
+      // Queued, so it runs after the paint this event starts.
+      QTimer::singleShot(0, qApp, [] {
+        QIcon icon;
+        for (int size : kIconSizes) {
+          icon.addFile(QStringLiteral(":/icons/astrivo-%1.png").arg(size), QSize(size, size));
+        }
+        QApplication::setWindowIcon(icon);
+      });
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QApplication application(argc, argv);
+  IconAfterFirstFrame icon;
+  application.installEventFilter(&icon);
   astrivo::SettingsStore settings;
   astrivo::HoroscopeApp app(settings);
   return app.Run();

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QImageReader>
 #include <QString>
 
 namespace astrivo {
@@ -43,6 +44,17 @@ bool LoadPicture(int id, Picture& picture) {
   return true;
 }
 
-QImage PictureImage(int id) { return QImage(PicturePath(id)); }
+// The program's pictures are PNGs. Naming the format spares the reader probing every image
+// plugin (and loading each, with its codec library) on names that carry no suffix; a picture
+// in another format is still found by probing.
+QImage PictureImage(int id) {
+  const QString path = PicturePath(id);
+  QImageReader png(path, "png");
+  // Given a format, the reader would still ask every plugin first unless told not to.
+  png.setAutoDetectImageFormat(false);
+  QImage image = png.read();
+  if (image.isNull()) image.load(path);
+  return image;
+}
 
 }  // namespace astrivo

@@ -109,7 +109,9 @@ void SceneRenderer::Render(const SkyScene& scene) {
   // and blending would leave alpha below 1 there, so alpha is cleared to 1 and then never
   // written: the frame is opaque everywhere. The blend function reads source alpha only.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Nothing draws into the stencil buffer, but depth and stencil share one packed buffer, and
+  // clearing depth alone would have to keep the stencil bytes (a read-modify-write).
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();

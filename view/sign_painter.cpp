@@ -36,11 +36,29 @@ void SignPainter::DrawStars(const ZodiacSign& sign, const Vec3& offset) const {
   // Depth-tested but not depth-writing: sprites never hide each other, so stars at one
   // place add their glows, and they never hide the ring or the banner.
   glDepthMask(GL_FALSE);
-  for (const Star& star : sign.stars) DrawStar(star, offset);
+  if (!sign.stars.empty()) {
+    // The sprites of a sign share their texture, colour, material and culling, so these are
+    // set once for the sign: binding the texture again for every sprite made the driver
+    // revalidate its sampling each time, most of the frame's cost.
+    glBindTexture(GL_TEXTURE_2D, starTexture);
+    glColor3d(1.0, 1.0, 1.0);
+    // Later lit drawing that sets no material of its own inherits these.
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, kBlack);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, kBlack);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBlack);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, kBlack);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_CULL_FACE);
+    for (const Star& star : sign.stars) DrawStar(star, offset);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+  }
   glDepthMask(GL_TRUE);
 }
 
 void SignPainter::DrawStar(const Star& star, const Vec3& offset) const {
+  // Without the glow texture the quad would be a solid white square; leave the sky empty.
+  if (starTexture == 0) return;
   const double r = star.Component(0);
   const double longitude = star.Component(1);
   const double latitude = star.Component(2);
@@ -48,32 +66,21 @@ void SignPainter::DrawStar(const Star& star, const Vec3& offset) const {
   const Vec3 s2 = SphericalPoint(r, longitude - kSpriteHalfSize, latitude + kSpriteHalfSize, offset);
   const Vec3 s3 = SphericalPoint(r, longitude - kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
   const Vec3 s4 = SphericalPoint(r, longitude + kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
-  glBindTexture(GL_TEXTURE_2D, starTexture);
-  glColor3d(1.0, 1.0, 1.0);
-  // Later lit drawing that sets no material of its own inherits these.
-  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, kBlack);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, kBlack);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBlack);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, kBlack);
-  glEnable(GL_TEXTURE_2D);
+  // Blending goes on and off round each sprite, which keeps every sprite a draw of its own:
+  // quads with no state change between them would be merged into one draw, which the driver
+  // splits into triangles its own way, moving the glow of some pixels by a level or more.
   glEnable(GL_BLEND);
-  glDisable(GL_CULL_FACE);
-  // Without the glow texture the quad would be a solid white square; leave the sky empty.
-  if (starTexture != 0) {
-    glBegin(GL_QUADS);
-    glTexCoord2d(0.0, 0.0);
-    glVertex3dv(s1.Data());
-    glTexCoord2d(1.0, 0.0);
-    glVertex3dv(s2.Data());
-    glTexCoord2d(1.0, 1.0);
-    glVertex3dv(s3.Data());
-    glTexCoord2d(0.0, 1.0);
-    glVertex3dv(s4.Data());
-    glEnd();
-  }
+  glBegin(GL_QUADS);
+  glTexCoord2d(0.0, 0.0);
+  glVertex3dv(s1.Data());
+  glTexCoord2d(1.0, 0.0);
+  glVertex3dv(s2.Data());
+  glTexCoord2d(1.0, 1.0);
+  glVertex3dv(s3.Data());
+  glTexCoord2d(0.0, 1.0);
+  glVertex3dv(s4.Data());
+  glEnd();
   glDisable(GL_BLEND);
-  glDisable(GL_TEXTURE_2D);
-  glEnable(GL_CULL_FACE);
 }
 
 void SignPainter::DrawRing(const ZodiacSign& sign, const Vec3& offset) const {

@@ -17,6 +17,8 @@ class SignPainter {
   // `offset` is the Earth's position (the star sphere's centre); `tilt` the view's 0..90.
   void Draw(const ZodiacSign& sign, const Vec3& offset, int tilt) const;
   void DrawStars(const ZodiacSign& sign, const Vec3& offset) const;
+  // One sprite, blended; DrawStars sets the texture, colour, material and culling that all
+  // sprites of a sign share around it.
   void DrawStar(const Star& star, const Vec3& offset) const;
   void DrawRing(const ZodiacSign& sign, const Vec3& offset) const;
   static void DrawBanner(const ZodiacSign& sign, const Vec3& offset, int tilt);

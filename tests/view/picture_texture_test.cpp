@@ -1,8 +1,12 @@
 // LoadPictureTexture: sizes, names, the rows' layout and what a missing picture gives.
+#include <algorithm>
 #include <cstdint>
 #include <set>
 
 #include <QImage>
+#include <QResource>
+#include <utility>
+#include <vector>
 
 #include "gl_frame.h"
 #include "platform/picture_store.h"
@@ -44,6 +48,53 @@ TEST_F(PictureTextureTest, EveryPictureGivesItsSizeAndANewName) {
   shortRows.height = 2;
   shortRows.bgrRows.resize(1959 * 2);
   EXPECT_EQ(LoadPictureTexture(shortRows).name, 0u);
+}
+
+// Every level of the bound texture as blue-green-red rows padded to 4 bytes, one guard byte
+// past the end, then the level's width and height.
+std::vector<std::vector<std::uint8_t>> Levels() {
+  std::vector<std::vector<std::uint8_t>> levels;
+  for (int level = 0;; ++level) {
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
+    if (width == 0 || height == 0) break;
+    std::vector<std::uint8_t> rows((width * 3 + 3) / 4 * 4 * height + 1, 0xAB);
+    glGetTexImage(GL_TEXTURE_2D, level, GL_BGR, GL_UNSIGNED_BYTE, rows.data());
+    rows.push_back(static_cast<std::uint8_t>(width));
+    rows.push_back(static_cast<std::uint8_t>(height));
+    levels.push_back(std::move(rows));
+  }
+  return levels;
+}
+
+TEST_F(PictureTextureTest, StoredMipmapsAreTheLevelsGluBuilds) {
+  // The textured pictures carry their mipmap chains ready-made; every level, byte for byte,
+  // must be what gluBuild2DMipmaps makes of the picture's own pixels.
+  for (int id : {149, 150, 151, 152, 153, 156, 157, 158, 159, 161, 162, 163, 164}) {
+    EXPECT_TRUE(QResource(QStringLiteral(":/mipmaps/%1").arg(id)).isValid()) << "picture " << id;
+    Picture picture;
+    ASSERT_TRUE(LoadPicture(id, picture)) << "picture " << id;
+    GLuint reference = 0;
+    glGenTextures(1, &reference);
+    glBindTexture(GL_TEXTURE_2D, reference);
+    ASSERT_EQ(gluBuild2DMipmaps(GL_TEXTURE_2D, 3, picture.width, picture.height, GL_BGR,
+                                GL_UNSIGNED_BYTE, picture.bgrRows.data()),
+              0);
+    const auto expected = Levels();
+    const PictureTexture texture = LoadPictureTexture(id);
+    ASSERT_NE(texture.name, 0u);
+    const auto levels = Levels();
+    // A 1 x 1 last level and at least the power of two nearest 73 pixels in height: 7 levels.
+    EXPECT_GE(expected.size(), 7u) << "picture " << id;
+    EXPECT_EQ(levels.size(), expected.size()) << "picture " << id;
+    for (std::size_t i = 0; i < std::min(levels.size(), expected.size()); ++i) {
+      EXPECT_TRUE(levels[i] == expected[i]) << "picture " << id << " level " << i;
+    }
+    glDeleteTextures(1, &reference);
+    glDeleteTextures(1, &texture.name);
+  }
 }
 
 TEST_F(PictureTextureTest, OddWidthRowsKeepTheirPaddingWithoutShear) {
