@@ -238,7 +238,8 @@ class HoroscopeDialogTest : public QObject {
 
     Type(dialog, kIdBirthDay, "abc");
     QTest::keyClick(dialog.Control(kIdBirthDay), Qt::Key_Return);
-    Type(dialog, kIdBirthDay, "12");
+    Type(dialog, kIdBirthDay, "31");  // the largest values are valid
+    Type(dialog, kIdBirthYear, "2099");
     Type(dialog, kIdBirthMonth, "13");
     QTest::keyClick(dialog.Control(kIdBirthMonth), Qt::Key_Return);
     QCOMPARE(prompts_, (QStringList{"Please enter an integer.",
@@ -246,7 +247,7 @@ class HoroscopeDialogTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
     // Enter on Submit presses it instead of closing; the date goes back only at closing.
-    Type(dialog, kIdBirthMonth, "11");
+    Type(dialog, kIdBirthMonth, "12");
     QTest::keyClick(dialog.Control(kIdSubmit), Qt::Key_Return);
     QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
     QCOMPARE(app_->birthDay, 1);
@@ -255,7 +256,7 @@ class HoroscopeDialogTest : public QObject {
     QTest::keyClick(dialog.Control(kIdBirthYear), Qt::Key_Enter);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE((QList<int>{app_->birthDay, app_->birthMonth, app_->birthYear}),
-             (QList<int>{12, 11, 2000}));
+             (QList<int>{31, 12, 2099}));
   }
 
   void AboutOpensFromTheContextMenuAndF1() {
