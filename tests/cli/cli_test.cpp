@@ -6,7 +6,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -120,65 +119,6 @@ TEST(CliTest, EachCommandExplainsOnlyItself) {
         }
       }
     }
-  }
-}
-
-TEST(CliTest, DailyRatingsAverageToTheTotals) {
-  // Over whole months and a leap year: one entry per day in order, the floor of their averages
-  // is the totals, and dropping --daily leaves exactly the object without the array.
-  const std::vector<std::string> spans[] = {
-      {"--birth", "1980-06-15", "--period", "month", "--today", "2004-02-10"},
-      {"--birth", "1901-01-01", "--from", "2099-12-01", "--to", "2099-12-31"},
-      {"--birth", "2000-02-29", "--from", "2004-01-01", "--to", "2004-12-31"},
-  };
-  for (const std::vector<std::string>& span : spans) {
-    SCOPED_TRACE(span[1] + " " + span[3]);
-    std::vector<std::string> args{"rate"};
-    args.insert(args.end(), span.begin(), span.end());
-    const Result plain = RunTool(args);
-    args.push_back("--daily");
-    const Result daily = RunTool(args);
-    ASSERT_EQ(daily.status, kExitSuccess) << daily.err;
-    const std::size_t array = daily.out.find(R"(,"daily":[)");
-    ASSERT_NE(array, std::string::npos) << daily.out;
-    EXPECT_EQ(daily.out.substr(0, array) + "}\n", plain.out);
-
-    int days = 0;
-    int luck = 0;
-    int love = 0;
-    int money = 0;
-    ASSERT_EQ(std::sscanf(plain.out.c_str() + plain.out.find(R"("days":)"),
-                          R"("days":%d,"luck":%d,"love":%d,"money":%d})", &days, &luck, &love,
-                          &money),
-              4);
-    int sums[3] = {0, 0, 0};
-    int count = 0;
-    std::string previous;
-    for (std::size_t at = daily.out.find(R"({"date":)", array); at != std::string::npos;
-         at = daily.out.find(R"({"date":)", at + 1)) {
-      char date[11] = {};
-      int day[3] = {-1, -1, -1};
-      ASSERT_EQ(std::sscanf(daily.out.c_str() + at,
-                            R"({"date":"%10[0-9-]","luck":%d,"love":%d,"money":%d})", date,
-                            &day[0], &day[1], &day[2]),
-                4);
-      if (count == 0) {
-        EXPECT_NE(plain.out.find(std::string(R"("from":")") + date), std::string::npos);
-      }
-      EXPECT_LT(previous, date);  // ISO dates sort as text
-      previous = date;
-      for (int k = 0; k < 3; ++k) {
-        EXPECT_GE(day[k], 0);
-        EXPECT_LE(day[k], 100);
-        sums[k] += day[k];
-      }
-      ++count;
-    }
-    EXPECT_NE(plain.out.find(std::string(R"("to":")") + previous), std::string::npos);
-    EXPECT_EQ(count, days);
-    EXPECT_EQ(sums[0] / days, luck);
-    EXPECT_EQ(sums[1] / days, love);
-    EXPECT_EQ(sums[2] / days, money);
   }
 }
 

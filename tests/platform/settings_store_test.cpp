@@ -85,9 +85,9 @@ class SettingsStoreTest : public QObject {
     QTest::newRow("a year too big for 32 bits")
         << QByteArray("[user]\nstart%20year=99999999999\n") << kDefault
         << QByteArray("[user]\nstart%20year=99999999999\nstart%20day=8\n") << false;
-    QTest::newRow("a day given twice")
-        << QByteArray("[user]\nstart%20day=1\nstart%20day=2\nstart%20year=1975\n") << 1975
-        << QByteArray("[user]\nstart%20day=8\nstart%20year=1975\n") << true;
+    QTest::newRow("a year given twice: the later one counts")
+        << QByteArray("[user]\nstart%20year=1901\nstart%20day=2\nstart%20year=1975\n") << 1975
+        << QByteArray("[user]\nstart%20year=1975\nstart%20day=8\n") << true;
     QTest::newRow("a broken header keeps the keys after it in their section")
         << QByteArray("[user]\n[view\nstart%20year=1975\n") << 1975
         << QByteArray("[user]\nstart%20year=1975\nstart%20day=8\n") << true;
