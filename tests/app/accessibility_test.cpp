@@ -3,7 +3,6 @@
 // values of the controls, with the trace and the turning run by their real timers.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -13,7 +12,7 @@
 #include "app/main_dialog_layout.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
-#include "platform/settings_store.h"
+#include "scratch_app.h"
 
 namespace astrivo {
 namespace {
@@ -36,16 +35,12 @@ class AccessibilityTest : public QObject {
 
  private slots:
   void init() {
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath("astrivo.ini"));
-    app_ = std::make_unique<HoroscopeApp>(*settings_);
+    app_ = std::make_unique<ScratchApp>();
     prompts_ = std::make_unique<ScopedPromptAnswer>([](QWidget*, const QString&) {});
   }
   void cleanup() {
     prompts_.reset();
     app_.reset();
-    settings_.reset();
-    settingsDir_.reset();
   }
 
   // Expected names and roles as the screen reader should say them, written out by hand.
@@ -103,9 +98,7 @@ class AccessibilityTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<HoroscopeApp> app_;
+  std::unique_ptr<ScratchApp> app_;
   std::unique_ptr<ScopedPromptAnswer> prompts_;
 };
 

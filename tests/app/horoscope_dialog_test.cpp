@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,8 +21,8 @@
 #include "app/rating_bar.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
-#include "platform/settings_store.h"
 #include "sky/sky_scene.h"
+#include "scratch_app.h"
 
 namespace astrivo {
 namespace {
@@ -73,9 +72,7 @@ class HoroscopeDialogTest : public QObject {
 
  private slots:
   void init() {
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath("astrivo.ini"));
-    app_ = std::make_unique<HoroscopeApp>(*settings_);
+    app_ = std::make_unique<ScratchApp>();
     prompts_.clear();
     promptAnswer_ = std::make_unique<ScopedPromptAnswer>(
         [this](QWidget*, const QString& text) { prompts_ << text; });
@@ -84,8 +81,6 @@ class HoroscopeDialogTest : public QObject {
   void cleanup() {
     promptAnswer_.reset();
     app_.reset();
-    settings_.reset();
-    settingsDir_.reset();
   }
 
   // The stored date is shown as stored, even out of range, and This Week is rated at once.
@@ -320,9 +315,7 @@ class HoroscopeDialogTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<HoroscopeApp> app_;
+  std::unique_ptr<ScratchApp> app_;
   QStringList prompts_;
   std::unique_ptr<ScopedPromptAnswer> promptAnswer_;
 };

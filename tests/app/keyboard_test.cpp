@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,8 +22,8 @@
 #include "app/main_dialog_layout.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
-#include "platform/settings_store.h"
 #include "sky/sky_scene.h"
+#include "scratch_app.h"
 #include "x_input.h"
 
 namespace astrivo {
@@ -58,9 +57,7 @@ class KeyboardTest : public QObject {
   void init() {
     if (!input_.Available()) QSKIP("needs an X server with the XTest extension");
     input_.SetAutoRepeat(false);
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath("astrivo.ini"));
-    app_ = std::make_unique<HoroscopeApp>(*settings_);
+    app_ = std::make_unique<ScratchApp>();
     prompts_ = std::make_unique<ScopedPromptAnswer>([](QWidget*, const QString&) {});
   }
 
@@ -68,8 +65,6 @@ class KeyboardTest : public QObject {
     dialog_.reset();
     prompts_.reset();
     app_.reset();
-    settings_.reset();
-    settingsDir_.reset();
   }
 
   // A click into the sky view leaves the focus on the field: typing goes on there, and
@@ -381,9 +376,7 @@ class KeyboardTest : public QObject {
   }
 
   XInput input_;
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<HoroscopeApp> app_;
+  std::unique_ptr<ScratchApp> app_;
   std::unique_ptr<ScopedPromptAnswer> prompts_;
   std::unique_ptr<HoroscopeDialog> dialog_;
 };

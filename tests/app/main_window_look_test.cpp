@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -21,7 +20,7 @@
 #include "engine/local_clock.h"
 #include "platform/picture_store.h"
 #include "platform/prompt.h"
-#include "platform/settings_store.h"
+#include "scratch_app.h"
 
 namespace astrivo {
 namespace {
@@ -76,15 +75,11 @@ class MainWindowLookTest : public QObject {
 
  private slots:
   void init() {
-    settingsDir_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<SettingsStore>(settingsDir_->filePath("astrivo.ini"));
-    app_ = std::make_unique<HoroscopeApp>(*settings_);
+    app_ = std::make_unique<ScratchApp>();
   }
 
   void cleanup() {
     app_.reset();
-    settings_.reset();
-    settingsDir_.reset();
   }
 
   // As on the original platform, of two overlapping controls the one earlier in the layout
@@ -266,9 +261,7 @@ class MainWindowLookTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> settingsDir_;
-  std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<HoroscopeApp> app_;
+  std::unique_ptr<ScratchApp> app_;
 };
 
 }  // namespace astrivo
