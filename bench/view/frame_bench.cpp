@@ -6,19 +6,17 @@
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
-#include <QTest>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "bench_view.h"
 #include "view/sky_view.h"
 
 namespace {
 
-constexpr int kWidth = 1280;   // pixels
-constexpr int kHeight = 800;   // pixels
 constexpr int kDay = 9300;     // 18 June 2025
 constexpr int kTraceDays = 120;
 constexpr int kWarmUpPairs = 20;
@@ -44,13 +42,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultPairs;
   astrivo::SkyView view;
-  view.resize(kWidth, kHeight);
-  view.show();
-  if (!QTest::qWaitForWindowExposed(&view) || view.InitGL() != 1 ||
-      !view.Context()->makeCurrent(&view)) {
-    std::fprintf(stderr, "no OpenGL view\n");
-    return 1;
-  }
+  if (!astrivo::OpenBenchView(view)) return 1;
   astrivo::SkyScene& scene = view.Scene();
   for (int day = kDay - kTraceDays; day <= kDay; ++day) scene.ShowDay(day);
 

@@ -6,16 +6,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QOpenGLContext>
-#include <QTest>
 #include <cstdio>
 #include <vector>
 
+#include "bench_view.h"
 #include "view/sky_view.h"
 
 namespace {
 
-constexpr int kWidth = 1280;   // pixels
-constexpr int kHeight = 800;   // pixels
 constexpr int kTraceDays = 120;
 constexpr int kDays[] = {0, 9300};        // the first day and 18 June 2025
 constexpr int kTilts[] = {0, 30, 61, 90};  // the slider's ends, the default and one between
@@ -32,13 +30,7 @@ int main(int argc, char* argv[]) {
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
   astrivo::SkyView view;
-  view.resize(kWidth, kHeight);
-  view.show();
-  if (!QTest::qWaitForWindowExposed(&view) || view.InitGL() != 1 ||
-      !view.Context()->makeCurrent(&view)) {
-    std::fprintf(stderr, "no OpenGL view\n");
-    return 1;
-  }
+  if (!astrivo::OpenBenchView(view)) return 1;
   astrivo::SkyScene& scene = view.Scene();
   const QSize size = view.DevicePixelSize();
   std::vector<unsigned char> pixels(static_cast<std::size_t>(size.width()) * size.height() * 4);
