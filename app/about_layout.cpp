@@ -9,6 +9,7 @@ constexpr int kAboutPicture = 176;  // 299 x 212: title lettering over a zodiac 
 }  // namespace
 
 const DialogTemplate& AboutLayout() {
+  // clang-format off
   static const DialogTemplate layout{
       "About Astrivo", 199, 231, kModalFrame,
       {
@@ -18,6 +19,7 @@ const DialogTemplate& AboutLayout() {
           {kNoId, ControlKind::Picture, "", kAboutPicture, kNoStyle, 0, 70, 199, 130},
           {kIdOk, ControlKind::PushButton, "OK", 0, kDefaultButton | kTabStop, 75, 210, 50, 14},
       }};
+  // clang-format on
   return layout;
 }
 

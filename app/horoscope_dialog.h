@@ -31,7 +31,7 @@ class HoroscopeDialog : public Dialog {
   static constexpr int kTraceTimer = 3;      // replays the months before the period's end
   static constexpr int kTraceInterval = 50;  // ms, one day a tick
   static constexpr int kAboutCommand = 16;
-  static constexpr int kTraceMonths = 4;     // how far before the period's end the trace starts
+  static constexpr int kTraceMonths = 4;  // how far before the period's end the trace starts
 
   // Takes the birth date from `app` and hands it back when the dialog closes. Initialises at
   // once: fills the sign list, sets up the view and rates This Week.

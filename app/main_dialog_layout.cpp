@@ -15,6 +15,7 @@ using K = ControlKind;
 }  // namespace
 
 const DialogTemplate& MainDialogLayout() {
+  // clang-format off
   static const DialogTemplate layout{
       "Astrivo", 642, 359, kResizable | kMinMaxBoxes | kAppWindow,
       {
@@ -54,6 +55,7 @@ const DialogTemplate& MainDialogLayout() {
           {kNoId, K::GroupBox, "Romance", 0, kNoStyle, 20, 235, 220, 50},
           {kNoId, K::GroupBox, "Fortune", 0, kNoStyle, 20, 180, 220, 50},
       }};
+  // clang-format on
   return layout;
 }
 

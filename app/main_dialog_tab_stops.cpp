@@ -14,8 +14,7 @@ void AddKeyboardStops(Dialog& dialog) {
   const Qt::FocusPolicy dialogPolicy = dialog.focusPolicy();
   dialog.setFocusPolicy(Qt::TabFocus);
   QWidget* previous = dialog.Control(kIdSubmit);  // the layout's last stop
-  for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth, kIdSignList,
-                 kIdHeadingSlider}) {
+  for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth, kIdSignList, kIdHeadingSlider}) {
     QWidget* control = dialog.Control(id);
     control->setFocusPolicy(Qt::StrongFocus);
     QWidget::setTabOrder(previous, control);

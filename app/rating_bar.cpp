@@ -9,17 +9,17 @@
 namespace astrivo {
 namespace {
 
-constexpr int kRestLevel = 200;       // level offset of a rating at rest
-constexpr int kLegLength = 100;       // levels per leg: filling, draining, growing
+constexpr int kRestLevel = 200;           // level offset of a rating at rest
+constexpr int kLegLength = 100;           // levels per leg: filling, draining, growing
 constexpr double kDegreesPerLevel = 1.8;  // one leg is half a sine period
 constexpr double kDegreesToRadians = 0.017453292519943295;
-constexpr double kStepPerTarget = 0.03;   // half-way along a leg the step is 1 + 3 % of target
-constexpr double kPhaseStep = 0.2;        // radians per animation step
-constexpr int kInset = 3;        // pixels between the outline and the stripe span, each side
-constexpr int kStripeTop = 4;    // first pixel row of the stripes
+constexpr double kStepPerTarget = 0.03;  // half-way along a leg the step is 1 + 3 % of target
+constexpr double kPhaseStep = 0.2;       // radians per animation step
+constexpr int kInset = 3;            // pixels between the outline and the stripe span, each side
+constexpr int kStripeTop = 4;        // first pixel row of the stripes
 constexpr int kStripeBottomGap = 3;  // rows below the stripes
 constexpr int kStripeStride = 2;     // hundredths of the bar per stripe
-constexpr double kRippleFrequency = 0.2;  // radians per hundredth
+constexpr double kRippleFrequency = 0.2;             // radians per hundredth
 constexpr double kRedOffset = 1.0471975511965976;    // pi / 3
 constexpr double kGreenOffset = 2.0943951023931953;  // 2 pi / 3
 constexpr double kBlueOffset = 3.141592653589793;    // pi

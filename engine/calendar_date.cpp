@@ -72,6 +72,7 @@ bool CalendarDate::IsLeapYear() const {
 }
 
 int CalendarDate::DaysInMonth(int month) const {
+  // clang-format off
   switch (month) {
     case 1: case 3: case 5: case 7: case 8: case 10: case 12:
       return 31;
@@ -82,11 +83,10 @@ int CalendarDate::DaysInMonth(int month) const {
     default:
       return 0;
   }
+  // clang-format on
 }
 
-int CalendarDate::DayOfWeek() const {
-  return static_cast<int>(FloorMod(dayNumber_ + 4, 7)) + 1;
-}
+int CalendarDate::DayOfWeek() const { return static_cast<int>(FloorMod(dayNumber_ + 4, 7)) + 1; }
 
 void CalendarDate::NextDay() {
   std::int64_t day = static_cast<std::int64_t>(day_) + 1;

@@ -12,7 +12,7 @@ constexpr std::array<const char*, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 
 // Index DayOfWeek() - 1 (Monday first).
-constexpr std::array<const char*, 7> kWeekdayNames = {
-    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char*, 7> kWeekdayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                      "Friday", "Saturday", "Sunday"};
 
 }  // namespace astrivo

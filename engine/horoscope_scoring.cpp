@@ -13,10 +13,10 @@ namespace astrivo {
 
 namespace {
 
-constexpr int kRatingBase = 50;      // every raw rating starts here
-constexpr double kTermWeight = 25.0; // weight of each planet term
-constexpr int kTermModulus = 50;     // date terms are taken rem 50
-constexpr int kFirstRatedBody = 1;   // bodies 1..5: the Sun, Mercury, Venus, Mars, Jupiter
+constexpr int kRatingBase = 50;       // every raw rating starts here
+constexpr double kTermWeight = 25.0;  // weight of each planet term
+constexpr int kTermModulus = 50;      // date terms are taken rem 50
+constexpr int kFirstRatedBody = 1;    // bodies 1..5: the Sun, Mercury, Venus, Mars, Jupiter
 constexpr int kRatedBodies = 5;
 
 // The date terms' divisors, one pair per rating: (rated day, birth date).
@@ -35,16 +35,14 @@ struct SignBoundary {
 
 // The last day of each sign within a year; after 21 December it is Capricorn again.
 constexpr SignBoundary kSignBoundaries[] = {
-    {20, 1, 11}, {18, 2, 0},  {20, 3, 1},  {19, 4, 2},  {20, 5, 3},  {20, 6, 4},
-    {22, 7, 5},  {22, 8, 6},  {22, 9, 7},  {22, 10, 8}, {21, 11, 9}, {21, 12, 10},
+    {20, 1, 11}, {18, 2, 0}, {20, 3, 1}, {19, 4, 2},  {20, 5, 3},  {20, 6, 4},
+    {22, 7, 5},  {22, 8, 6}, {22, 9, 7}, {22, 10, 8}, {21, 11, 9}, {21, 12, 10},
 };
 constexpr int kSignAfterLastBoundary = 11;
 
 // Conversion toward zero. The terms are small by construction; a non-finite value (from a
 // non-finite day number) would be undefined to convert, so it counts as 0.
-int Truncate(double value) {
-  return std::isfinite(value) ? static_cast<int>(value) : 0;
-}
+int Truncate(double value) { return std::isfinite(value) ? static_cast<int>(value) : 0; }
 
 int PlanetTerm(double ratio, double aspect) { return Truncate(kTermWeight * (ratio + aspect)); }
 

@@ -136,11 +136,10 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
   }
   if (widget == nullptr) widget = new QWidget(parent);
 
-  const bool takesInput = control.kind == ControlKind::DropDownList ||
-                          control.kind == ControlKind::RadioButton ||
-                          control.kind == ControlKind::PushButton ||
-                          control.kind == ControlKind::Edit ||
-                          control.kind == ControlKind::TrackBar;
+  const bool takesInput =
+      control.kind == ControlKind::DropDownList || control.kind == ControlKind::RadioButton ||
+      control.kind == ControlKind::PushButton || control.kind == ControlKind::Edit ||
+      control.kind == ControlKind::TrackBar;
   if (takesInput) {
     widget->setFocusPolicy(Has(control, kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
   } else {

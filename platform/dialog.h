@@ -9,8 +9,8 @@
 #include <QDialog>
 
 #include "platform/data_exchange.h"
-#include "platform/dialog_template.h"
 #include "platform/dialog_keyboard.h"
+#include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
 #include "platform/timer_set.h"
 

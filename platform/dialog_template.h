@@ -6,7 +6,7 @@
 
 namespace astrivo {
 
-constexpr int kNoId = -1;  // a control nothing refers to (labels, frames, pictures)
+constexpr int kNoId = -1;     // a control nothing refers to (labels, frames, pictures)
 constexpr int kIdOk = 1;      // push button that runs the dialog's OK action
 constexpr int kIdCancel = 2;  // push button that runs the dialog's cancel action
 
@@ -39,26 +39,26 @@ enum ControlStyle : unsigned {
 
 // Dialog style flags.
 enum DialogStyle : unsigned {
-  kModalFrame = 0,            // fixed size, caption and system menu
-  kResizable = 1u << 0,       // sizing border
-  kMinMaxBoxes = 1u << 1,     // minimize and maximize boxes
-  kAppWindow = 1u << 2,       // the program's main window: a normal top-level window with
-                              // its own task bar entry, not a dialog of another window
+  kModalFrame = 0,         // fixed size, caption and system menu
+  kResizable = 1u << 0,    // sizing border
+  kMinMaxBoxes = 1u << 1,  // minimize and maximize boxes
+  kAppWindow = 1u << 2,    // the program's main window: a normal top-level window with
+                           // its own task bar entry, not a dialog of another window
 };
 
 struct ControlTemplate {
   int id;
   ControlKind kind;
-  const char* caption;  // UTF-8; & marks the mnemonic
-  int picture;          // picture id for ControlKind::Picture, else 0
-  unsigned style;       // ControlStyle flags
+  const char* caption;      // UTF-8; & marks the mnemonic
+  int picture;              // picture id for ControlKind::Picture, else 0
+  unsigned style;           // ControlStyle flags
   int x, y, width, height;  // dialog units
 };
 
 struct DialogTemplate {
-  const char* title;  // UTF-8
-  int width, height;  // dialog units, the client area
-  unsigned style;     // DialogStyle flags
+  const char* title;                      // UTF-8
+  int width, height;                      // dialog units, the client area
+  unsigned style;                         // DialogStyle flags
   std::vector<ControlTemplate> controls;  // creation and tab order
 };
 

@@ -39,8 +39,7 @@ QFont DialogUnits::DialogFont() {
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetricsF metrics(font);
   // Integer advances, as the original sums them; the average is rounded to nearest.
-  const int alphabetWidth =
-      QFontMetrics(font).horizontalAdvance(QString::fromLatin1(kAlphabet));
+  const int alphabetWidth = QFontMetrics(font).horizontalAdvance(QString::fromLatin1(kAlphabet));
   baseX_ = (alphabetWidth / (kAlphabetLength / 2) + 1) / 2;
   // The original's cell height rounds ascent and descent up separately; Qt's integer height
   // rounds them to nearest and comes out a pixel short.

@@ -17,9 +17,8 @@ QString Decoded(const QByteArray& written) {
 // (a tab is the one a hand-edited file may hold).
 bool IsText(const QByteArray& line) {
   if (!QUtf8StringView(line).isValidUtf8()) return false;
-  return std::none_of(line.begin(), line.end(), [](char c) {
-    return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7f;
-  });
+  return std::none_of(line.begin(), line.end(),
+                      [](char c) { return (c >= 0 && c < 0x20 && c != '\t') || c == 0x7f; });
 }
 
 }  // namespace

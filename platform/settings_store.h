@@ -15,7 +15,7 @@ class SettingsStore {
  public:
   using NamedInt = std::pair<QString, int>;
 
-  SettingsStore();                                // the user's own store
+  SettingsStore();                                 // the user's own store
   explicit SettingsStore(const QString& iniPath);  // a file of one's choosing
 
   const QString& Path() const { return path_; }

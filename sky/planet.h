@@ -30,12 +30,12 @@ struct DriftingElement {
 
 // Mean elements; angles in degrees, the semi-major axis in astronomical units.
 struct OrbitalElements {
-  DriftingElement node;         // longitude of the ascending node N
-  DriftingElement inclination;  // i
-  DriftingElement perihelion;   // argument of perihelion w
-  double semiMajorAxis = 0.0;   // a, constant
-  DriftingElement eccentricity; // e
-  DriftingElement meanAnomaly;  // M
+  DriftingElement node;          // longitude of the ascending node N
+  DriftingElement inclination;   // i
+  DriftingElement perihelion;    // argument of perihelion w
+  double semiMajorAxis = 0.0;    // a, constant
+  DriftingElement eccentricity;  // e
+  DriftingElement meanAnomaly;   // M
 };
 
 // The elements as last computed by UpdatePosition; meanAnomaly lies in 0..360.
@@ -56,7 +56,8 @@ struct BodyColour {
 // The Planet's own components are its heliocentric ecliptic position (x, y, z) in AU.
 class Planet : public Vec3 {
  public:
-  static constexpr double kSightRadius = 5.0;  // sight vectors end on the sky sphere round the Earth
+  // Sight vectors end on the sky sphere round the Earth.
+  static constexpr double kSightRadius = 5.0;
 
   Planet() = default;
   // pictureId 0 means no picture; the view turns a picture into textureName later.
@@ -70,16 +71,16 @@ class Planet : public Vec3 {
   void ClearTrail() { trail.Clear(); }
   virtual void Draw(BodyPainter& painter) const { painter.DrawPlanet(*this); }
 
-  unsigned int textureName = 0;  // GL texture name, 0 for none; set by the view
-  int pictureId = 0;             // built-in picture for the texture, 0 for none
-  Vec3 sight;                    // from the reference body toward this one, length 5
-  std::string name;              // empty for the Sun
+  unsigned int textureName = 0;       // GL texture name, 0 for none; set by the view
+  int pictureId = 0;                  // built-in picture for the texture, 0 for none
+  Vec3 sight;                         // from the reference body toward this one, length 5
+  std::string name;                   // empty for the Sun
   const Planet* reference = nullptr;  // not owned; null for EARTH and the Sun
   BodyColour colour;
-  double radius = 0.0;           // drawn sphere radius, scene units
+  double radius = 0.0;  // drawn sphere radius, scene units
   OrbitalElements elements;
   CurrentElements current;
-  Trail trail;                   // past sight directions, newest first, at most 200
+  Trail trail;  // past sight directions, newest first, at most 200
 };
 
 class Sun : public Planet {

@@ -33,9 +33,7 @@ void SkyScene::UpdatePlanets(double dayNumber) {
   for (const auto& body : bodies_) body->UpdatePosition(dayNumber);
 }
 
-void SkyScene::ShowDay(std::int64_t dayNumber) {
-  UpdatePlanets(static_cast<double>(dayNumber));
-}
+void SkyScene::ShowDay(std::int64_t dayNumber) { UpdatePlanets(static_cast<double>(dayNumber)); }
 
 void SkyScene::ClearTrails() {
   for (const auto& body : bodies_) body->ClearTrail();
@@ -73,7 +71,8 @@ bool SkyScene::StepHeading() {
 
 void SkyScene::Resize(double aspect, double visibleHeight) {
   aspect_ = aspect;
-  camera_.SetComponent(2, -(visibleHeight * 0.5) / std::tan(fieldOfView_ * 0.5 * kDegreesToRadians));
+  camera_.SetComponent(2,
+                       -(visibleHeight * 0.5) / std::tan(fieldOfView_ * 0.5 * kDegreesToRadians));
 }
 
 Planet* SkyScene::BodyAt(int index) { return ItemAt(bodies_, index); }

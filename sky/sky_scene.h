@@ -44,9 +44,9 @@ class SkyScene {
   double Aspect() const { return aspect_; }
   const Vec3& Camera() const { return camera_; }
 
-  int tilt = 30;           // the tilt slider's position, 0..90
-  int heading = 0;         // degrees; the negated position of the heading slider
-  int targetHeading = 0;   // where StepHeading moves heading to
+  int tilt = 30;          // the tilt slider's position, 0..90
+  int heading = 0;        // degrees; the negated position of the heading slider
+  int targetHeading = 0;  // where StepHeading moves heading to
 
  private:
   double fieldOfView_ = 30.0;  // vertical, degrees

@@ -12,6 +12,7 @@ enum class Kind { kPlanet, kSun };
 
 constexpr std::string_view kEarthName = "EARTH";  // the reference body of the four planets
 
+// clang-format off
 struct BodyRow {
   Kind kind;
   const char* name;       // "" for the Sun
@@ -20,10 +21,12 @@ struct BodyRow {
   BodyColour colour;      // red, green, blue, 0..1
   OrbitalElements elements;
 };
+// clang-format on
 
 // Elements, each as {value at day 0, change per day} except a:
 //   N node (deg), i inclination (deg), w argument of perihelion (deg), a semi-major axis (AU),
 //   e eccentricity, M mean anomaly (deg).
+// clang-format off
 constexpr BodyRow kBodies[] = {
     // kind,         name,      earth, radius, colour,             N,                       i,                    w,                        a,        e,                       M
     {Kind::kPlanet, "EARTH",   false, 0.15, {0.0f, 1.0f, 1.0f}, {{0.0, 0.0},             {0.0, 0.0},           {282.9404, 4.70935e-5},   1.0,      {0.016709, -1.151e-9},   {176.047, 0.9856002585}}},
@@ -33,6 +36,7 @@ constexpr BodyRow kBodies[] = {
     {Kind::kPlanet, "MARS",    true,  0.1,  {1.0f, 0.0f, 0.0f}, {{49.5574, 2.11081e-5},  {1.8497, -1.78e-8},   {286.5016, 2.92961e-5},   1.523688, {0.093405, 2.516e-9},    {18.6021, 0.5240207766}}},
     {Kind::kPlanet, "JUPITER", true,  0.2,  {0.0f, 0.5f, 1.0f}, {{100.4542, 2.76854e-5}, {1.303, -1.557e-7},   {273.8777, 1.64505e-5},   5.20256,  {0.048498, 4.469e-9},    {19.895, 0.0830853001}}},
 };
+// clang-format on
 
 }  // namespace
 

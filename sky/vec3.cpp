@@ -11,9 +11,7 @@ Vec3::Vec3(double x, double y, double z) : components_{x, y, z} {}
 
 Vec3::Vec3(const double* xyz) : components_{xyz[0], xyz[1], xyz[2]} {}
 
-Vec3& Vec3::Assign(const double* xyz) {
-  return Set(xyz[0], xyz[1], xyz[2]);
-}
+Vec3& Vec3::Assign(const double* xyz) { return Set(xyz[0], xyz[1], xyz[2]); }
 
 Vec3& Vec3::Set(double x, double y, double z) {
   components_[0] = x;
@@ -108,13 +106,9 @@ void RotatePair(double& a, double& b, double degrees) {
 
 }  // namespace
 
-void Vec3::RotateAboutX(double degrees) {
-  RotatePair(components_[1], components_[2], degrees);
-}
+void Vec3::RotateAboutX(double degrees) { RotatePair(components_[1], components_[2], degrees); }
 
-void Vec3::RotateAboutZ(double degrees) {
-  RotatePair(components_[0], components_[1], degrees);
-}
+void Vec3::RotateAboutZ(double degrees) { RotatePair(components_[0], components_[1], degrees); }
 
 void Vec3::LongitudeLatitude(double& longitude, double& latitude) const {
   Vec3 spherical(components_);

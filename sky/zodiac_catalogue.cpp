@@ -9,10 +9,12 @@ namespace astrivo {
 
 namespace {
 
+// clang-format off
 enum SignIndex {
   kAquarius, kPisces, kAries, kTaurus, kGemini, kCancer,
   kLeo, kVirgo, kLibra, kScorpio, kSagittarius, kCapricorn
 };
+// clang-format on
 
 struct SignRow {
   const char* label;
@@ -22,6 +24,7 @@ struct SignRow {
 };
 
 // In sign-index order.
+// clang-format off
 constexpr SignRow kSigns[] = {
     // label,        picture, width, offset
     {"Aquarius",     150, 476.0, 0.0},
@@ -37,8 +40,10 @@ constexpr SignRow kSigns[] = {
     {"Sagittarius",  164, 653.0, 0.5},
     {"Capricorn",    161, 539.0, 1.0},
 };
+// clang-format on
 static_assert(std::size(kSigns) == kSignCount);
 
+// clang-format off
 struct StarRow {
   SignIndex sign;
   const char* name;
@@ -49,8 +54,10 @@ struct StarRow {
   int arcminutes;
   int arcseconds;
 };
+// clang-format on
 
 // Grouped by sign, each sign's stars in the order it adds them.
+// clang-format off
 constexpr StarRow kStars[] = {
     // sign,         name,                  RA h   m    s     Dec d  '   "
     {kAquarius,    "Sadelmelik",           22,  5, 47.0,   0, 19, 11},
@@ -151,6 +158,7 @@ constexpr StarRow kStars[] = {
     {kCapricorn,   "Deneb Algedi",         21, 47,  2.4, -16,  7, 38},
     {kCapricorn,   "Alshat",               20, 20, 39.8, -12, 45, 33},
 };
+// clang-format on
 static_assert(std::size(kStars) == kStarCount);
 
 }  // namespace

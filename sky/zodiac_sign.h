@@ -21,13 +21,13 @@ class ZodiacSign : public Vec3 {
   // Needs at least one star.
   void ComputeCentre();
 
-  std::string label;           // mixed case, e.g. "Aquarius"
-  double ringRadius = 0.0;     // degrees, set by ComputeCentre
-  double bannerWidth = 0.0;    // pixels
-  double bannerOffset = 0.0;   // extra distance of the banner: 0, 0.5 or 1
-  int bannerPicture = 0;       // built-in picture id of the banner
+  std::string label;               // mixed case, e.g. "Aquarius"
+  double ringRadius = 0.0;         // degrees, set by ComputeCentre
+  double bannerWidth = 0.0;        // pixels
+  double bannerOffset = 0.0;       // extra distance of the banner: 0, 0.5 or 1
+  int bannerPicture = 0;           // built-in picture id of the banner
   unsigned int bannerTexture = 0;  // GL texture name, made by the view; 0 for none
-  std::vector<Star> stars;     // in the order added
+  std::vector<Star> stars;         // in the order added
 };
 
 }  // namespace astrivo

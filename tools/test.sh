@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
+bash tools/check_format.sh
 
 jobs="$(nproc)"
 run_ctest() {

@@ -17,13 +17,13 @@
 namespace astrivo {
 namespace {
 
-constexpr int kComponents = 3;     // red, green and blue; the pictures carry no alpha
+constexpr int kComponents = 3;  // red, green and blue; the pictures carry no alpha
 constexpr std::size_t kBytesPerPixel = 3;
 constexpr std::size_t kRowAlignment = 4;  // bytes; GL's default unpack alignment
 
 std::size_t RowBytes(int width) {
-  return (static_cast<std::size_t>(width) * kBytesPerPixel + kRowAlignment - 1) /
-         kRowAlignment * kRowAlignment;
+  return (static_cast<std::size_t>(width) * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment *
+         kRowAlignment;
 }
 
 std::size_t LevelBytes(int width, int height) {

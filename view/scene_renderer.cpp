@@ -15,12 +15,12 @@ namespace {
 
 constexpr double kNearPlane = static_cast<double>(0.1f);  // scene units, as a float
 constexpr double kFarPlane = 500.0;                       // scene units
-constexpr double kTiltScale = 0.01 * 90.0;   // degrees of x rotation per tilt step
-constexpr double kTiltBase = -90.0;          // degrees: edge-on at tilt 0
-constexpr double kHeadingBase = -90.0;       // degrees of z rotation at heading 0
-constexpr double kEclipticRadius = 5.0;      // scene units round the Earth
-constexpr int kEclipticStepDegrees = 10;     // 37 vertices from 0 to 360 inclusive
-constexpr GLfloat kEclipticLineWidth = 0.5f; // pixels at 100 %, unsmoothed
+constexpr double kTiltScale = 0.01 * 90.0;                // degrees of x rotation per tilt step
+constexpr double kTiltBase = -90.0;                       // degrees: edge-on at tilt 0
+constexpr double kHeadingBase = -90.0;                    // degrees of z rotation at heading 0
+constexpr double kEclipticRadius = 5.0;                   // scene units round the Earth
+constexpr int kEclipticStepDegrees = 10;                  // 37 vertices from 0 to 360 inclusive
+constexpr GLfloat kEclipticLineWidth = 0.5f;              // pixels at 100 %, unsmoothed
 constexpr double kEclipticGrey = 0.5;
 
 // Light 1 is a point light at the Sun; light 2 a dim directional light fixed to the viewer.

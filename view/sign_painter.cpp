@@ -12,13 +12,13 @@
 namespace astrivo {
 namespace {
 
-constexpr double kSpriteHalfSize = 1.5;    // degrees of longitude and latitude
-constexpr GLfloat kRingLineWidth = 0.5f;   // pixels at 100 %, unsmoothed
+constexpr double kSpriteHalfSize = 1.5;   // degrees of longitude and latitude
+constexpr GLfloat kRingLineWidth = 0.5f;  // pixels at 100 %, unsmoothed
 constexpr double kRingGrey = 0.5;
-constexpr int kRingStepDegrees = 10;       // 37 vertices from 0 to 360 inclusive
+constexpr int kRingStepDegrees = 10;        // 37 vertices from 0 to 360 inclusive
 constexpr double kTiltToBannerAngle = 0.9;  // degrees of banner tip per tilt step
-constexpr double kBannerHalfHeight = 1.4;  // degrees of latitude at tilt 0
-constexpr double kBannerTip = 0.2;         // scene units each edge moves at a right angle
+constexpr double kBannerHalfHeight = 1.4;   // degrees of latitude at tilt 0
+constexpr double kBannerTip = 0.2;          // scene units each edge moves at a right angle
 constexpr double kBannerPixelsToDegrees = 0.02857142857142857;  // 1/35: half width per pixel
 constexpr double kBannerDistanceFactor = 1.2;  // banner distance per unit of the centre's rho
 
@@ -62,10 +62,14 @@ void SignPainter::DrawStar(const Star& star, const Vec3& offset) const {
   const double r = star.Component(0);
   const double longitude = star.Component(1);
   const double latitude = star.Component(2);
-  const Vec3 s1 = SphericalPoint(r, longitude + kSpriteHalfSize, latitude + kSpriteHalfSize, offset);
-  const Vec3 s2 = SphericalPoint(r, longitude - kSpriteHalfSize, latitude + kSpriteHalfSize, offset);
-  const Vec3 s3 = SphericalPoint(r, longitude - kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
-  const Vec3 s4 = SphericalPoint(r, longitude + kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
+  const Vec3 s1 =
+      SphericalPoint(r, longitude + kSpriteHalfSize, latitude + kSpriteHalfSize, offset);
+  const Vec3 s2 =
+      SphericalPoint(r, longitude - kSpriteHalfSize, latitude + kSpriteHalfSize, offset);
+  const Vec3 s3 =
+      SphericalPoint(r, longitude - kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
+  const Vec3 s4 =
+      SphericalPoint(r, longitude + kSpriteHalfSize, latitude - kSpriteHalfSize, offset);
   // Blending goes on and off round each sprite, which keeps every sprite a draw of its own:
   // quads with no state change between them would be merged into one draw, which the driver
   // splits into triangles its own way, moving the glow of some pixels by a level or more.
@@ -114,10 +118,14 @@ void SignPainter::DrawBanner(const ZodiacSign& sign, const Vec3& offset, int til
   const double halfWidth = sign.bannerWidth * kBannerPixelsToDegrees;
   const double distance = kBannerDistanceFactor * rho + sign.bannerOffset;
   // The bottom edge sits further out than the top, so the banner tips about its centre line.
-  const Vec3 p0 = SphericalPoint(distance + shift, longitude - halfWidth, latitude - halfHeight, offset);
-  const Vec3 p1 = SphericalPoint(distance + shift, longitude + halfWidth, latitude - halfHeight, offset);
-  const Vec3 p2 = SphericalPoint(distance - shift, longitude + halfWidth, latitude + halfHeight, offset);
-  const Vec3 p3 = SphericalPoint(distance - shift, longitude - halfWidth, latitude + halfHeight, offset);
+  const Vec3 p0 =
+      SphericalPoint(distance + shift, longitude - halfWidth, latitude - halfHeight, offset);
+  const Vec3 p1 =
+      SphericalPoint(distance + shift, longitude + halfWidth, latitude - halfHeight, offset);
+  const Vec3 p2 =
+      SphericalPoint(distance - shift, longitude + halfWidth, latitude + halfHeight, offset);
+  const Vec3 p3 =
+      SphericalPoint(distance - shift, longitude - halfWidth, latitude + halfHeight, offset);
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_CULL_FACE);
   glBindTexture(GL_TEXTURE_2D, sign.bannerTexture);

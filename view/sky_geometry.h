@@ -6,8 +6,7 @@
 namespace astrivo {
 
 // (radius, longitude°, latitude°) converted to Cartesian form, with `offset` added.
-inline Vec3 SphericalPoint(double radius, double longitude, double latitude,
-                           const Vec3& offset) {
+inline Vec3 SphericalPoint(double radius, double longitude, double latitude, const Vec3& offset) {
   Vec3 point(radius, longitude, latitude);
   point.SphericalToCartesian();
   point.Add(offset);

@@ -16,7 +16,7 @@
 namespace astrivo {
 namespace {
 
-constexpr int kColourBits = 8;    // per channel, red, green and blue
+constexpr int kColourBits = 8;  // per channel, red, green and blue
 constexpr int kAlphaBits = 0;
 // The deepest depth buffer Mesa and most drivers offer. Asked for 32, Qt's GLX back-end
 // gives up double buffering before depth and lands on a single-buffered config that draws
@@ -145,7 +145,7 @@ bool SkyView::MakeCurrent() {
   if (!context_ && !CreateContext()) return false;
   if (!context_->makeCurrent(this)) return false;
   renderer_.SetDrawBuffer(context_->defaultFramebufferObject() != 0 ? GL_COLOR_ATTACHMENT0
-                                                                     : GL_BACK);
+                                                                    : GL_BACK);
   if (!glReady_) {
     SceneRenderer::SetUpFixedState();
     renderer_.Signs().starTexture = LoadPictureTexture(kStarGlowPicture).name;

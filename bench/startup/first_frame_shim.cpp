@@ -31,9 +31,9 @@ long PeakResidentKib() {
   const long peak = PeakResidentKib();
   if (const char* path = std::getenv("FIRST_FRAME_REPORT")) {
     char line[128];
-    const int n = std::snprintf(line, sizeof line, "first-frame-ns %lld vmhwm-kib %ld\n",
-                                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                                peak);
+    const int n =
+        std::snprintf(line, sizeof line, "first-frame-ns %lld vmhwm-kib %ld\n",
+                      static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, peak);
     const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd >= 0) {
       const bool written = write(fd, line, static_cast<size_t>(n)) == n;

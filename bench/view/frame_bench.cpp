@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kDay = 9300;     // 18 June 2025
+constexpr int kDay = 9300;  // 18 June 2025
 constexpr int kTraceDays = 120;
 constexpr int kWarmUpPairs = 20;
 constexpr int kDefaultPairs = 500;

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kTraceDays = 120;
-constexpr int kDays[] = {0, 9300};        // the first day and 18 June 2025
+constexpr int kDays[] = {0, 9300};         // the first day and 18 June 2025
 constexpr int kTilts[] = {0, 30, 61, 90};  // the slider's ends, the default and one between
 constexpr int kHeadings[] = {-180, -97, 0, 45, 149};
 
@@ -49,7 +49,10 @@ int main(int argc, char* argv[]) {
         glReadBuffer(buffer);
         glReadPixels(0, 0, size.width(), size.height(), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         QFile file(QStringLiteral("%1/day%2-tilt%3-heading%4.rgba")
-                       .arg(folder).arg(day).arg(tilt).arg(heading));
+                       .arg(folder)
+                       .arg(day)
+                       .arg(tilt)
+                       .arg(heading));
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(reinterpret_cast<const char*>(pixels.data()),
                        static_cast<qint64>(pixels.size())) != static_cast<qint64>(pixels.size())) {

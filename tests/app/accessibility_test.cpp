@@ -54,14 +54,12 @@ class AccessibilityTest : public QObject {
                                << "Birth Date: Day";
     QTest::newRow("year field") << int(kIdBirthYear) << int(QAccessible::EditableText)
                                 << "Birth Date: Year";
-    QTest::newRow("heading slider") << int(kIdHeadingSlider) << int(QAccessible::Slider)
-                                    << "Heading";
+    QTest::newRow("heading slider")
+        << int(kIdHeadingSlider) << int(QAccessible::Slider) << "Heading";
     QTest::newRow("tilt slider") << int(kIdTiltSlider) << int(QAccessible::Slider) << "Tilt";
     QTest::newRow("Today") << int(kIdToday) << int(QAccessible::RadioButton) << "Today";
-    QTest::newRow("Tomorrow") << int(kIdTomorrow) << int(QAccessible::RadioButton)
-                              << "Tomorrow";
-    QTest::newRow("This Week") << int(kIdThisWeek) << int(QAccessible::RadioButton)
-                               << "This Week";
+    QTest::newRow("Tomorrow") << int(kIdTomorrow) << int(QAccessible::RadioButton) << "Tomorrow";
+    QTest::newRow("This Week") << int(kIdThisWeek) << int(QAccessible::RadioButton) << "This Week";
     QTest::newRow("This Month") << int(kIdThisMonth) << int(QAccessible::RadioButton)
                                 << "This Month";
     QTest::newRow("Luck bar") << int(kIdLuckBar) << -1 << "Luck";

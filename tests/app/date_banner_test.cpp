@@ -9,8 +9,8 @@
 namespace astrivo {
 namespace {
 
-constexpr int kWidth = 360;   // pixels: 240 dialog units
-constexpr int kHeight = 24;   // pixels: 15 dialog units
+constexpr int kWidth = 360;  // pixels: 240 dialog units
+constexpr int kHeight = 24;  // pixels: 15 dialog units
 const QColor kDarkBlue(0, 0, 100);
 
 }  // namespace

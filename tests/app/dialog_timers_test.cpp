@@ -39,7 +39,7 @@ Shown Look(const HoroscopeDialog& dialog) {
 class TickWatch : public QObject {
  public:
   struct Tick {
-    int period;   // milliseconds, as the timer was started
+    int period;  // milliseconds, as the timer was started
     Shown before;
   };
   const HoroscopeDialog* dialog = nullptr;

@@ -21,8 +21,8 @@
 #include "app/rating_bar.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
-#include "sky/sky_scene.h"
 #include "scratch_app.h"
+#include "sky/sky_scene.h"
 
 namespace astrivo {
 namespace {
@@ -118,8 +118,8 @@ class HoroscopeDialogTest : public QObject {
 
     const QStringList fields{Text(dialog, kIdBirthDay), Text(dialog, kIdBirthMonth),
                              Text(dialog, kIdBirthYear)};
-    QCOMPARE(fields, (QStringList{QString::number(day), QString::number(month),
-                                  QString::number(year)}));
+    QCOMPARE(fields,
+             (QStringList{QString::number(day), QString::number(month), QString::number(year)}));
     QCOMPARE(prompts_, expectedPrompts);
     QVERIFY(dialog.ControlAs<QRadioButton>(kIdThisWeek)->isChecked());
     QCOMPARE(dialog.PeriodStart().GetDayNumber(), Day(14, 6, 2004));
@@ -136,18 +136,23 @@ class HoroscopeDialogTest : public QObject {
     QTest::addColumn<QDate>("last");
     QTest::addColumn<QList<int>>("ratings");
     // Born 7 September 1975; ratings from tools/reference/sky_reference.py's rate_period.
-    QTest::newRow("This Week on a Sunday") << int(kIdThisWeek) << QDate(2026, 12, 6)
-        << QDate(2026, 11, 30) << QDate(2026, 12, 6) << QList<int>{45, 56, 53};
-    QTest::newRow("This Week on a Monday") << int(kIdThisWeek) << QDate(2026, 11, 30)
-        << QDate(2026, 11, 30) << QDate(2026, 12, 6) << QList<int>{45, 56, 53};
-    QTest::newRow("This Month, February of a leap year") << int(kIdThisMonth)
-        << QDate(2004, 2, 10) << QDate(2004, 2, 1) << QDate(2004, 2, 29) << QList<int>{26, 46, 62};
-    QTest::newRow("This Month, February of a common year") << int(kIdThisMonth)
-        << QDate(2005, 2, 10) << QDate(2005, 2, 1) << QDate(2005, 2, 28) << QList<int>{3, 32, 25};
+    QTest::newRow("This Week on a Sunday")
+        << int(kIdThisWeek) << QDate(2026, 12, 6) << QDate(2026, 11, 30) << QDate(2026, 12, 6)
+        << QList<int>{45, 56, 53};
+    QTest::newRow("This Week on a Monday")
+        << int(kIdThisWeek) << QDate(2026, 11, 30) << QDate(2026, 11, 30) << QDate(2026, 12, 6)
+        << QList<int>{45, 56, 53};
+    QTest::newRow("This Month, February of a leap year")
+        << int(kIdThisMonth) << QDate(2004, 2, 10) << QDate(2004, 2, 1) << QDate(2004, 2, 29)
+        << QList<int>{26, 46, 62};
+    QTest::newRow("This Month, February of a common year")
+        << int(kIdThisMonth) << QDate(2005, 2, 10) << QDate(2005, 2, 1) << QDate(2005, 2, 28)
+        << QList<int>{3, 32, 25};
     QTest::newRow("Today") << int(kIdToday) << QDate(2004, 6, 16) << QDate(2004, 6, 16)
                            << QDate(2004, 6, 16) << QList<int>{36, 57, 100};
-    QTest::newRow("Tomorrow across the year's end") << int(kIdTomorrow) << QDate(2004, 12, 31)
-        << QDate(2005, 1, 1) << QDate(2005, 1, 1) << QList<int>{20, 100, 100};
+    QTest::newRow("Tomorrow across the year's end")
+        << int(kIdTomorrow) << QDate(2004, 12, 31) << QDate(2005, 1, 1) << QDate(2005, 1, 1)
+        << QList<int>{20, 100, 100};
   }
 
   void PeriodButtonsRateTheirSpan() {
@@ -292,9 +297,8 @@ class HoroscopeDialogTest : public QObject {
     HoroscopeDialog dialog(*app_);
     // Every input is the topmost control at its place (no frame swallows its clicks), and the
     // closed sign list is one line high, not the height of its open list.
-    for (int id : {kIdSignList, kIdToday, kIdThisWeek, kIdThisMonth, kIdTomorrow,
-                   kIdHeadingSlider, kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear,
-                   kIdSubmit}) {
+    for (int id : {kIdSignList, kIdToday, kIdThisWeek, kIdThisMonth, kIdTomorrow, kIdHeadingSlider,
+                   kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit}) {
       QWidget* control = dialog.Control(id);
       QWidget* hit = dialog.childAt(control->geometry().center());
       QVERIFY2(hit == control || control->isAncestorOf(hit), qPrintable(QString::number(id)));

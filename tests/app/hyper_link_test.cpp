@@ -84,9 +84,9 @@ class HyperLinkTest : public QObject {
   void SizesToItsText() {
     QFETCH(int, alignment);
     QFETCH(bool, sizeToText);
-    LinkFixture fixture(QString::fromLatin1(kAddress), QString(), Qt::Alignment(alignment),
-                        sizeToText ? CHyperLink::kUnderline | CHyperLink::kSizeToText
-                                   : CHyperLink::kUnderline);
+    LinkFixture fixture(
+        QString::fromLatin1(kAddress), QString(), Qt::Alignment(alignment),
+        sizeToText ? CHyperLink::kUnderline | CHyperLink::kSizeToText : CHyperLink::kUnderline);
     const QRect place = LinkFixture::kPlace;
     const QFontMetrics metrics(fixture.link->font());
     const QSize text(metrics.horizontalAdvance(fixture.link->text()), metrics.height());
@@ -161,12 +161,12 @@ class HyperLinkTest : public QObject {
     QTest::addColumn<QStringList>("events");  // "press" or "release", ms, "repeat" if flagged
     QTest::addColumn<int>("openings");
     QTest::newRow("held space, repeats flagged")
-        << QStringList{"press 100", "release 760 repeat", "press 760 repeat",
-                       "release 800 repeat", "press 800 repeat", "release 900"}
+        << QStringList{"press 100",          "release 760 repeat", "press 760 repeat",
+                       "release 800 repeat", "press 800 repeat",   "release 900"}
         << 1;
     QTest::newRow("held space, repeats taken for presses on a busy machine")
-        << QStringList{"press 100", "release 760", "press 760", "release 800", "press 800",
-                       "release 900"}
+        << QStringList{"press 100",   "release 760", "press 760",
+                       "release 800", "press 800",   "release 900"}
         << 1;
     QTest::newRow("held space, repeats as presses only")
         << QStringList{"press 100", "press 760", "press 800", "release 900"} << 1;

@@ -22,14 +22,14 @@
 #include "app/main_dialog_layout.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
-#include "sky/sky_scene.h"
 #include "scratch_app.h"
+#include "sky/sky_scene.h"
 #include "x_input.h"
 
 namespace astrivo {
 namespace {
 
-constexpr int kTraceTimeout = 20000;  // ms; a trace of four months lasts about 6 s
+constexpr int kTraceTimeout = 20000;      // ms; a trace of four months lasts about 6 s
 constexpr unsigned long kFingerGap = 30;  // ms between releasing a key and pressing it again
 constexpr int kRightButton = 3;
 constexpr int kWheelUp = 4, kWheelDown = 5;  // X pointer buttons
@@ -123,8 +123,7 @@ class KeyboardTest : public QObject {
     input_.Key(XK_Return);
     QTRY_VERIFY(dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer));
     QVERIFY(dialog_->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer),
-                             kTraceTimeout);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer), kTraceTimeout);
     dialog_->Control(kIdBirthYear)->setFocus();
     input_.Key(XK_Return);
     QTRY_VERIFY(!dialog_->isVisible());
@@ -185,9 +184,9 @@ class KeyboardTest : public QObject {
       input_.Key(XK_Tab);
       QTRY_VERIFY(QApplication::focusWidget() != focus);
     }
-    QCOMPARE(order, (QList<int>{kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear,
-                                kIdSubmit, kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth,
-                                kIdSignList, kIdHeadingSlider, kIdTiltSlider}));
+    QCOMPARE(order, (QList<int>{kIdTiltSlider, kIdBirthMonth, kIdBirthDay, kIdBirthYear, kIdSubmit,
+                                kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth, kIdSignList,
+                                kIdHeadingSlider, kIdTiltSlider}));
     for (int stop = 0; stop < 5; ++stop) {  // from the month field
       QWidget* focus = QApplication::focusWidget();
       input_.Key(XK_Tab);

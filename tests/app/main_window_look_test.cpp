@@ -28,8 +28,10 @@ namespace {
 constexpr int kFortunePicture = 144;
 
 QImage GrabWindow(QWidget& window) {
-  return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(
-      QImage::Format_RGB32);
+  return window.screen()
+      ->grabWindow(window.winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 // The widget each layout row became, in layout order: by id, or else by its top-left corner.
@@ -74,13 +76,9 @@ class MainWindowLookTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    app_ = std::make_unique<ScratchApp>();
-  }
+  void init() { app_ = std::make_unique<ScratchApp>(); }
 
-  void cleanup() {
-    app_.reset();
-  }
+  void cleanup() { app_.reset(); }
 
   // As on the original platform, of two overlapping controls the one earlier in the layout
   // lies on top: the frames that come last lie beneath the bars and pictures they surround.
@@ -144,9 +142,9 @@ class MainWindowLookTest : public QObject {
       QColor colour;
     };
     const Stripe stripes[] = {
-        {0, 2, {255, 255, 60}},  {0, 50, {152, 203, 212}}, {0, 100, {255, 255, 4}},
-        {1, 2, {255, 223, 55}},  {1, 50, {154, 48, 216}},  {1, 100, {255, 139, 3}},
-        {2, 2, {253, 255, 50}},  {2, 50, {5, 193, 221}},   {2, 100, {209, 255, 1}},
+        {0, 2, {255, 255, 60}}, {0, 50, {152, 203, 212}}, {0, 100, {255, 255, 4}},
+        {1, 2, {255, 223, 55}}, {1, 50, {154, 48, 216}},  {1, 100, {255, 139, 3}},
+        {2, 2, {253, 255, 50}}, {2, 50, {5, 193, 221}},   {2, 100, {209, 255, 1}},
     };
     for (const Stripe& stripe : stripes) {
       const QRect place = bars[stripe.bar].first->geometry();
@@ -237,8 +235,8 @@ class MainWindowLookTest : public QObject {
       text = box->text();
       windowExposed = window != nullptr && window->windowHandle() != nullptr &&
                       window->windowHandle()->isExposed();
-      transientForWindow = window != nullptr &&
-                           box->windowHandle()->transientParent() == window->windowHandle();
+      transientForWindow =
+          window != nullptr && box->windowHandle()->transientParent() == window->windowHandle();
       if (window != nullptr) {
         offCentre = box->frameGeometry().center() - window->frameGeometry().center();
       }

@@ -8,8 +8,8 @@
 namespace astrivo {
 namespace {
 
-constexpr int kWidth = 240;   // pixels: 160 dialog units
-constexpr int kHeight = 24;   // pixels: 15 dialog units
+constexpr int kWidth = 240;  // pixels: 160 dialog units
+constexpr int kHeight = 24;  // pixels: 15 dialog units
 constexpr int kMaxSteps = 1000;
 
 QList<int> LevelsUntilRest(RatingBar& bar) {
@@ -135,14 +135,17 @@ class RatingBarTest : public QObject {
 
   void TellsAssistiveTechnologyItsNameAndRating() {
     static const DialogTemplate layout{
-        "Bars", 200, 40, kModalFrame,
+        "Bars",
+        200,
+        40,
+        kModalFrame,
         {
             // id, kind, caption, picture, style, x, y, width, height (dialog units)
             {1008, ControlKind::GroupBox, "Luck", 0, kNoStyle, 5, 5, 160, 15},
         }};
-    Dialog dialog(layout, {{1008, [](const ControlTemplate&, QWidget* parent) {
-                              return new RatingBar(parent);
-                            }}});
+    Dialog dialog(
+        layout,
+        {{1008, [](const ControlTemplate&, QWidget* parent) { return new RatingBar(parent); }}});
     auto* bar = dialog.ControlAs<RatingBar>(1008);
     QVERIFY(bar != nullptr);
     QCOMPARE(bar->accessibleName(), QStringLiteral("Luck"));

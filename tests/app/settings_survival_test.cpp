@@ -100,7 +100,7 @@ QString RunProgram(const UserActions& user) {
 int RunAsNobody(const QString& testCase) {
   QTemporaryDir folder;
   const QString copy = folder.filePath("settings_survival_test");  // names the settings file
-  constexpr auto kReadAndRun = QFileDevice::Permissions(0x7755);  // rwxr-xr-x
+  constexpr auto kReadAndRun = QFileDevice::Permissions(0x7755);   // rwxr-xr-x
   if (!QFile::copy(QCoreApplication::applicationFilePath(), copy) ||
       !QFile::setPermissions(folder.path(), kReadAndRun) ||
       !QFile::setPermissions(copy, kReadAndRun)) {
@@ -180,8 +180,7 @@ class SettingsSurvivalTest : public QObject {
     QTest::newRow("a file the earlier program wrote") << good << "9/7/1975" << closeBox << false;
     QTest::newRow("NUL bytes") << QByteArray(300, '\0') << "1/1/2000" << escape << true;
     QTest::newRow("garbage after a good file")
-        << good + QByteArray("\x01\x7f\xc3(garbage\n\0\0\xfe", 15) << "9/7/1975" << escape
-        << true;
+        << good + QByteArray("\x01\x7f\xc3(garbage\n\0\0\xfe", 15) << "9/7/1975" << escape << true;
     QTest::newRow("an unparseable line")
         << QByteArray("[user]\nstart%20day=7\n[[[\nstart%20year=1975\n") << "1/7/1975" << closeBox
         << true;
@@ -236,12 +235,14 @@ class SettingsSurvivalTest : public QObject {
     QTest::addColumn<QStringList>("nextPrompts");  // the next start rates the stored date
     const QStringList notANumber{"Please enter an integer."};
     const QStringList dayOutOfRange{"Please enter an integer between 1 and 31."};
-    QTest::newRow("text in Month")
-        << "" << "x/25/1980" << notANumber << "1/25/1980" << QStringList{};
+    QTest::newRow("text in Month") << ""
+                                   << "x/25/1980" << notANumber << "1/25/1980" << QStringList{};
     QTest::newRow("a day out of range")
-        << "" << "9/45/1975" << dayOutOfRange << "9/45/1975" << dayOutOfRange;
+        << ""
+        << "9/45/1975" << dayOutOfRange << "9/45/1975" << dayOutOfRange;
     QTest::newRow("text everywhere after a good Submit")
-        << "5/6/1970" << "x/ /1970.5" << notANumber << "5/6/1970" << QStringList{};
+        << "5/6/1970"
+        << "x/ /1970.5" << notANumber << "5/6/1970" << QStringList{};
   }
 
   void ClosingKeepsEveryNumberTyped() {
@@ -337,7 +338,8 @@ class SettingsSurvivalTest : public QObject {
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, previousHandler);
     QCOMPARE(Contents(File()), QByteArray(kGoodFile));
-    QCOMPARE(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings_survival_test.conf"});
+    QCOMPARE(QDir(Folder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"settings_survival_test.conf"});
     QCOMPARE(NextStartShows(), QString("9/7/1975"));
   }
 

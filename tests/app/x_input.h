@@ -27,7 +27,10 @@ class XInput {
   // press in the same millisecond as the last release looks like auto-repeat.
   void KeyDown(unsigned long keysym, unsigned long afterMs = 0);
   void KeyUp(unsigned long keysym);
-  void Key(unsigned long keysym) { KeyDown(keysym); KeyUp(keysym); }
+  void Key(unsigned long keysym) {
+    KeyDown(keysym);
+    KeyUp(keysym);
+  }
   // Server-side auto-repeat; off while the XInput exists unless switched on.
   void SetAutoRepeat(bool on);
 

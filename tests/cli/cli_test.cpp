@@ -144,8 +144,8 @@ TEST(CliTest, BadInputNamesTheProblem) {
        "--from 2004-01-02 is after --to 2004-01-01"},
       {{"rate", "--birth", "1980-06-15", "--from", "2004-01-01", "--to", "2005-01-01"},
        "has 367 days, more than 366"},
-      {{"rate", "--birth", "1980-06-15", "--from", "2004-01-01", "--to", "2004-01-02",
-        "--period", "week"},
+      {{"rate", "--birth", "1980-06-15", "--from", "2004-01-01", "--to", "2004-01-02", "--period",
+        "week"},
        "cannot be combined"},
   };
   for (const auto& [args, reason] : cases) {

@@ -35,23 +35,37 @@ TEST(CalendarDateTest, SteppingOutsideTheWalkedRange) {
     Step step;
     int day, month, year, toDay, toMonth, toYear;
   } cases[] = {
-      {kSubtract4, 30, 6, 2004, 29, 2, 2004}, {kSubtract4, 15, 2, 2004, 15, 10, 2003},
-      {kSubtract4, 31, 7, 2004, 31, 3, 2004}, {kSubtract4, 10, 1, 2005, 10, 9, 2004},
-      {kSubtract4, 31, 3, 2001, 30, 11, 2000}, {kMonthEnd, 3, 2, 1900, 28, 2, 1900},
-      {kMonthEnd, 3, 2, -100, 28, 2, -100},   {kMonthEnd, 3, 2, INT_MIN, 29, 2, INT_MIN},
-      {kMonthEnd, 3, 13, 2001, 0, 13, 2001},  {kNext, INT_MAX, 5, 2004, 1, 6, 2004},
+      {kSubtract4, 30, 6, 2004, 29, 2, 2004},
+      {kSubtract4, 15, 2, 2004, 15, 10, 2003},
+      {kSubtract4, 31, 7, 2004, 31, 3, 2004},
+      {kSubtract4, 10, 1, 2005, 10, 9, 2004},
+      {kSubtract4, 31, 3, 2001, 30, 11, 2000},
+      {kMonthEnd, 3, 2, 1900, 28, 2, 1900},
+      {kMonthEnd, 3, 2, -100, 28, 2, -100},
+      {kMonthEnd, 3, 2, INT_MIN, 29, 2, INT_MIN},
+      {kMonthEnd, 3, 13, 2001, 0, 13, 2001},
+      {kNext, INT_MAX, 5, 2004, 1, 6, 2004},
       // At the edges of the int range a step saturates instead of overflowing.
-      {kNext, 31, 12, INT_MAX, 1, 1, INT_MAX}, {kPrevious, 1, 1, INT_MIN, 31, 12, INT_MIN},
+      {kNext, 31, 12, INT_MAX, 1, 1, INT_MAX},
+      {kPrevious, 1, 1, INT_MIN, 31, 12, INT_MIN},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "step " << c.step << " from " << c.day << "." << c.month
-                                    << "." << c.year);
+    SCOPED_TRACE(testing::Message()
+                 << "step " << c.step << " from " << c.day << "." << c.month << "." << c.year);
     CalendarDate date(c.day, c.month, c.year);
     switch (c.step) {
-      case kNext: date.NextDay(); break;
-      case kPrevious: date.PreviousDay(); break;
-      case kSubtract4: date.SubtractMonths(4); break;
-      case kMonthEnd: date.ToMonthEnd(); break;
+      case kNext:
+        date.NextDay();
+        break;
+      case kPrevious:
+        date.PreviousDay();
+        break;
+      case kSubtract4:
+        date.SubtractMonths(4);
+        break;
+      case kMonthEnd:
+        date.ToMonthEnd();
+        break;
     }
     EXPECT_EQ(date.Day(), c.toDay);
     EXPECT_EQ(date.Month(), c.toMonth);
@@ -70,9 +84,12 @@ TEST(CalendarDateTest, DayNumbersWeekdaysAndProducts) {
     int dayOfWeek;
     std::int64_t product;
   } cases[] = {
-      {1, 1, 2000, 1, 6, 2000},           {31, 12, 1999, 0, 5, 743628},
-      {26, 12, 1999, -5, 7, 623688},      {31, 12, 2099, 36525, 4, 780828},
-      {1, 1, 1901, -36158, 2, 1901},      {16, 6, 2004, 1629, 3, 192384},
+      {1, 1, 2000, 1, 6, 2000},
+      {31, 12, 1999, 0, 5, 743628},
+      {26, 12, 1999, -5, 7, 623688},
+      {31, 12, 2099, 36525, 4, 780828},
+      {1, 1, 1901, -36158, 2, 1901},
+      {16, 6, 2004, 1629, 3, 192384},
       {INT_MAX, INT_MAX, INT_MAX, 851819536365, 5, INT64_MAX},
       {INT_MIN, INT_MIN, INT_MIN, -851820997826, 4, INT64_MIN},
       {INT_MIN, 12, INT_MAX, 782220188253, 5, INT64_MIN},

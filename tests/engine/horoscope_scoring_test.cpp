@@ -16,21 +16,21 @@ namespace {
 TEST(HoroscopeScoringTest, AspectFactorLatitudeRatioAndClamp) {
   // The rating design's table of worked aspect values, printed there to four places.
   const std::pair<double, double> aspects[] = {
-      {0, -1},   {7.5, -0.6667}, {15, -0.3333}, {20, 0.3333}, {22.5, 0.5}, {30, 1},
-      {45, -1},  {60, 1},        {90, -1},      {120, 1},     {135, -1},   {150, 1},
-      {180, -1}, {-30, 1},       {200, 0.3333},
+      {0, -1},   {7.5, -0.6667}, {15, -0.3333}, {20, 0.3333}, {22.5, 0.5},
+      {30, 1},   {45, -1},       {60, 1},       {90, -1},     {120, 1},
+      {135, -1}, {150, 1},       {180, -1},     {-30, 1},     {200, 0.3333},
   };
   for (const auto& [difference, factor] : aspects) {
     EXPECT_NEAR(AspectFactor(difference), factor, 5e-5) << difference;
   }
   const struct {
     double x, y, ratio;
-  } ratios[] = {{2, 4, 0.5}, {4, 2, 0.5}, {-4, 2, -0.5}, {3, 3, 1},
+  } ratios[] = {{2, 4, 0.5}, {4, 2, 0.5}, {-4, 2, -0.5},     {3, 3, 1},
                 {-3, 3, -1}, {0, 5, 0},   {10, 0, 0.000001}, {0, 0, 0}};
   for (const auto& c : ratios) {
     EXPECT_NEAR(LatitudeRatio(c.x, c.y), c.ratio, 1e-15) << c.x << " / " << c.y;
   }
-  const std::pair<int, int> clamps[] = {{-5, 0},     {0, 0},       {57, 57},    {100, 100},
+  const std::pair<int, int> clamps[] = {{-5, 0},    {0, 0},       {57, 57},      {100, 100},
                                         {101, 100}, {INT_MIN, 0}, {INT_MAX, 100}};
   for (auto [raw, clamped] : clamps) {
     ClampRating(raw);
@@ -46,13 +46,20 @@ TEST(HoroscopeScoringTest, DateTerms) {
   const struct {
     int day, month, year, divisor, term;
   } cases[] = {
-      {16, 6, 2004, 67, 21},                   {16, 6, 2004, 57, 25},
-      {16, 6, 2004, 41, 42},                   {15, 6, 1980, 15, 30},
-      {15, 6, 1980, 73, 41},                   {15, 6, 1980, 23, 47},
-      {INT_MIN, INT_MAX - 3, INT_MIN, 15, 45}, {INT_MAX, INT_MAX, INT_MAX, 73, 22},
-      {INT_MIN, INT_MAX, INT_MAX, 23, -40},    {INT_MIN, INT_MIN, INT_MIN, 41, -49},
-      {-31, 12, 2099, 67, -4},                 {7, 12, -2000000000, INT_MAX, -28},
-      {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 9}, {0, INT_MAX, INT_MAX, 15, 0},
+      {16, 6, 2004, 67, 21},
+      {16, 6, 2004, 57, 25},
+      {16, 6, 2004, 41, 42},
+      {15, 6, 1980, 15, 30},
+      {15, 6, 1980, 73, 41},
+      {15, 6, 1980, 23, 47},
+      {INT_MIN, INT_MAX - 3, INT_MIN, 15, 45},
+      {INT_MAX, INT_MAX, INT_MAX, 73, 22},
+      {INT_MIN, INT_MAX, INT_MAX, 23, -40},
+      {INT_MIN, INT_MIN, INT_MIN, 41, -49},
+      {-31, 12, 2099, 67, -4},
+      {7, 12, -2000000000, INT_MAX, -28},
+      {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 9},
+      {0, INT_MAX, INT_MAX, 15, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.day << "." << c.month << "." << c.year);
@@ -120,9 +127,9 @@ TEST_F(RatingTest, RatePeriodMatchesTheIndependentReference) {
     const CalendarDate birth(c.birth.day, c.birth.month, c.birth.year);
     const CalendarDate first(c.first.day, c.first.month, c.first.year);
     const CalendarDate last(c.last.day, c.last.month, c.last.year);
-    SCOPED_TRACE(testing::Message() << "born " << c.birth.day << "." << c.birth.month << "."
-                                    << c.birth.year << ", from day " << first.GetDayNumber()
-                                    << " to " << last.GetDayNumber());
+    SCOPED_TRACE(testing::Message()
+                 << "born " << c.birth.day << "." << c.birth.month << "." << c.birth.year
+                 << ", from day " << first.GetDayNumber() << " to " << last.GetDayNumber());
     scene.ClearTrails();
     const int sign = SignForBirthDate(birth);
     EXPECT_EQ(sign, c.sign);

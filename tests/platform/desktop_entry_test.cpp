@@ -58,9 +58,13 @@ TEST(DesktopEntryTest, SplitsByTheQuotingRulesAndTheAddressStaysOneArgument) {
   };
   // Addresses a shell would turn into commands or extra arguments.
   const char* const addresses[] = {"https://x.example/; touch /tmp/astrivo-pwned",
-                                   "https://x.example/$(touch /tmp/x)", "https://x.example/`id`",
-                                   R"(https://x.example/" "b)", "https://x.example/%u %F",
-                                   "https://x.example/a b\\", "-flag", ""};
+                                   "https://x.example/$(touch /tmp/x)",
+                                   "https://x.example/`id`",
+                                   R"(https://x.example/" "b)",
+                                   "https://x.example/%u %F",
+                                   "https://x.example/a b\\",
+                                   "-flag",
+                                   ""};
   for (const auto& [exec, arguments] : cases) {
     EXPECT_EQ(Std(SplitExecLine(QString::fromUtf8(exec))), arguments) << exec;
     // The address is one argument after the line's own, or no command when it names no program.

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-
 #include "platform/dialog.h"
 #include "platform/prompt.h"
 
@@ -25,7 +24,10 @@ constexpr int kTestPicture = 9001;  // 3 x 2 pixels, tests/platform/data
 
 const DialogTemplate& TestLayout() {
   static const DialogTemplate layout{
-      "Test Dialog", 300, 200, kResizable | kMinMaxBoxes,
+      "Test Dialog",
+      300,
+      200,
+      kResizable | kMinMaxBoxes,
       {
           // id, kind, caption, picture, style, x, y, width, height (dialog units)
           {kNoId, ControlKind::StaticText, "&Day", 0, kNoStyle, 5, 5, 30, 8},
@@ -75,8 +77,7 @@ class DialogTest : public QObject {
     // Base units 6 x 13, as the original's 8-point font: x * 6 / 4 and y * 13 / 8, rounded
     // half away from zero.
     QTest::newRow("main dialog size") << QRect(0, 0, 642, 359) << QRect(0, 0, 963, 583);
-    QTest::newRow("rating bar, x half way") << QRect(65, 200, 160, 15)
-                                            << QRect(98, 325, 240, 24);
+    QTest::newRow("rating bar, x half way") << QRect(65, 200, 160, 15) << QRect(98, 325, 240, 24);
     QTest::newRow("negative offset") << QRect(-3, -3, 1, 1) << QRect(-5, -5, 2, 2);
   }
   void ConvertsDialogUnitsOnTheFixedFont() {
@@ -153,21 +154,21 @@ class DialogTest : public QObject {
     QTest::addColumn<int>("failingControl");
 
     const QString notAnInteger = QStringLiteral("Please enter an integer.");
-    QTest::newRow("valid, blanks around numbers") << QStringList{" 7 ", "9", "1975"}
-                                                  << QList<int>{7, 9, 1975} << QString() << 0;
-    QTest::newRow("the largest values") << QStringList{"31", "12", "2099"}
-                                        << QList<int>{31, 12, 2099} << QString() << 0;
+    QTest::newRow("valid, blanks around numbers")
+        << QStringList{" 7 ", "9", "1975"} << QList<int>{7, 9, 1975} << QString() << 0;
+    QTest::newRow("the largest values")
+        << QStringList{"31", "12", "2099"} << QList<int>{31, 12, 2099} << QString() << 0;
     QTest::newRow("day above range is stored, then prompted")
         << QStringList{"32", "9", "1975"} << QList<int>{32, 1, 2000}
         << "Please enter an integer between 1 and 31." << kDay;
     QTest::newRow("negative month") << QStringList{"7", "-3", "1975"} << QList<int>{7, -3, 2000}
                                     << "Please enter an integer between 1 and 12." << kMonth;
-    QTest::newRow("letters leave the field") << QStringList{"abc", "9", "1975"}
-                                             << QList<int>{1, 1, 2000} << notAnInteger << kDay;
+    QTest::newRow("letters leave the field")
+        << QStringList{"abc", "9", "1975"} << QList<int>{1, 1, 2000} << notAnInteger << kDay;
     QTest::newRow("beyond 32 bits") << QStringList{"7", "99999999999", "1975"}
                                     << QList<int>{7, 1, 2000} << notAnInteger << kMonth;
-    QTest::newRow("trailing text") << QStringList{"7", "9", "1975x"} << QList<int>{7, 9, 2000}
-                                << notAnInteger << kYear;
+    QTest::newRow("trailing text")
+        << QStringList{"7", "9", "1975x"} << QList<int>{7, 9, 2000} << notAnInteger << kYear;
   }
   void ReadsFieldsBackInOrderAndStopsAtTheFirstFailure() {
     QFETCH(QStringList, typed);

@@ -73,15 +73,16 @@ class SettingsStoreTest : public QObject {
     QTest::newRow("other groups are kept")
         << QByteArray("[General]\nfoo=\"a, b\"\n\n[user]\nstart%20year=1975\n\n[view]\ntilt=30\n")
         << 1975
-        << QByteArray("[General]\nfoo=\"a, b\"\n\n[user]\nstart%20year=1975\nstart%20day=8\n\n"
-                      "[view]\ntilt=30\n")
+        << QByteArray(
+               "[General]\nfoo=\"a, b\"\n\n[user]\nstart%20year=1975\nstart%20day=8\n\n"
+               "[view]\ntilt=30\n")
         << false;
     QTest::newRow("Windows line ends, blanks and comments")
         << QByteArray("; kept by hand\r\n[user]\r\n start%20day = 3 \r\n start%20year = 1975\r\n")
         << 1975 << QByteArray("[user]\nstart%20day=8\nstart%20year=1975\n") << false;
-    QTest::newRow("a quoted year") << QByteArray("[user]\nstart%20year=\"1975\"\n") << 1975
-                                   << QByteArray("[user]\nstart%20year=\"1975\"\nstart%20day=8\n")
-                                   << false;
+    QTest::newRow("a quoted year")
+        << QByteArray("[user]\nstart%20year=\"1975\"\n") << 1975
+        << QByteArray("[user]\nstart%20year=\"1975\"\nstart%20day=8\n") << false;
     QTest::newRow("a year too big for 32 bits")
         << QByteArray("[user]\nstart%20year=99999999999\n") << kDefault
         << QByteArray("[user]\nstart%20year=99999999999\nstart%20day=8\n") << false;

@@ -37,8 +37,7 @@ bool Near(QRgb c, int r, int g, int b, int tolerance) {
 }
 
 std::string Rgb(QRgb c) {
-  return std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," +
-         std::to_string(qBlue(c));
+  return std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," + std::to_string(qBlue(c));
 }
 
 // Each planet of the scene drawn as a sphere of radius 1 at 4 units from the Sun, right after
@@ -52,13 +51,13 @@ std::string Rgb(QRgb c) {
 TEST_F(BodyShadingTest, EachPlanetShowsItsColourLitByTheSunAlone) {
   struct Case {
     const char* name;
-    int index;       // in the scene's body list
-    int lit[3];      // 1.48 x colour x 255, clipped
-    int dark[3];     // 0.5 x colour x 255
+    int index;    // in the scene's body list
+    int lit[3];   // 1.48 x colour x 255, clipped
+    int dark[3];  // 0.5 x colour x 255
   };
   const Case cases[] = {
-      {"EARTH", 0, {0, 255, 255}, {0, 128, 128}},     {"MERCURY", 2, {255, 255, 255}, {102, 102, 128}},
-      {"VENUS", 3, {0, 255, 0}, {0, 128, 0}},         {"MARS", 4, {255, 0, 0}, {128, 0, 0}},
+      {"EARTH", 0, {0, 255, 255}, {0, 128, 128}},  {"MERCURY", 2, {255, 255, 255}, {102, 102, 128}},
+      {"VENUS", 3, {0, 255, 0}, {0, 128, 0}},      {"MARS", 4, {255, 0, 0}, {128, 0, 0}},
       {"JUPITER", 5, {0, 189, 255}, {0, 64, 128}},
   };
   Sun sun;
@@ -118,8 +117,9 @@ TEST_F(BodyShadingTest, SightMarkIsACrossWithALineFromTheEarth) {
     step.Subtract(from).Scale(t);
     return step.Add(from);
   };
-  const Vec3 corners[4] = {SphericalPoint(5.0, 88.0, -2.0, earth), SphericalPoint(5.0, 92.0, 2.0, earth),
-                           SphericalPoint(5.0, 88.0, 2.0, earth), SphericalPoint(5.0, 92.0, -2.0, earth)};
+  const Vec3 corners[4] = {
+      SphericalPoint(5.0, 88.0, -2.0, earth), SphericalPoint(5.0, 92.0, 2.0, earth),
+      SphericalPoint(5.0, 88.0, 2.0, earth), SphericalPoint(5.0, 92.0, -2.0, earth)};
   for (double t : {0.2, 0.5, 0.8}) {
     EXPECT_GT(test::Sum(frame, test::Around(test::Project(along(earth, mark, t)), 1), red), 0)
         << "the line from the Earth at " << t;

@@ -59,8 +59,8 @@ TEST_F(RenderTest, SunRingAndBannerShowWhereTheyBelong) {
   // Leo's banner, facing the camera, round the Earth.
   const ZodiacSign& leo = *view_->Scene().SignAt(6);
   ASSERT_EQ(leo.label, "Leo");
-  const Vec3 banner = SphericalPoint(1.2 * leo.Component(0) + leo.bannerOffset,
-                                     leo.Component(1), leo.Component(2), earth);
+  const Vec3 banner = SphericalPoint(1.2 * leo.Component(0) + leo.bannerOffset, leo.Component(1),
+                                     leo.Component(2), earth);
   EXPECT_GT(test::Sum(frame, test::Around(test::Project(banner), 20), test::LetterYellow), 20);
 }
 
@@ -79,10 +79,14 @@ TEST_F(RenderTest, FrameLeavesNoGlErrorAndTheStateTheNextDrawReliesOn) {
     std::vector<float> expected;
   };
   const StateCase cases[] = {
-      {"lighting", GL_LIGHTING, {0}},        {"line smoothing", GL_LINE_SMOOTH, {1}},
-      {"texturing", GL_TEXTURE_2D, {0}},     {"blending", GL_BLEND, {0}},
-      {"face culling", GL_CULL_FACE, {1}},   {"depth writes", GL_DEPTH_WRITEMASK, {1}},
-      {"line width", GL_LINE_WIDTH, {ringWidth}}, {"colour", GL_CURRENT_COLOR, {1, 1, 1, 1}},
+      {"lighting", GL_LIGHTING, {0}},
+      {"line smoothing", GL_LINE_SMOOTH, {1}},
+      {"texturing", GL_TEXTURE_2D, {0}},
+      {"blending", GL_BLEND, {0}},
+      {"face culling", GL_CULL_FACE, {1}},
+      {"depth writes", GL_DEPTH_WRITEMASK, {1}},
+      {"line width", GL_LINE_WIDTH, {ringWidth}},
+      {"colour", GL_CURRENT_COLOR, {1, 1, 1, 1}},
       {"shading", GL_SHADE_MODEL, {GL_SMOOTH}},
       // Alpha is written by the clear alone, so the frame stays opaque.
       {"colour mask", GL_COLOR_WRITEMASK, {1, 1, 1, 0}},

@@ -24,8 +24,8 @@ TEST_F(SkyViewTest, InitGlMakesTheSurfaceTheFixedStateAndTheTextures) {
   EXPECT_TRUE(format.swapBehavior() != QSurfaceFormat::SingleBuffer &&
               format.depthBufferSize() >= 16 && format.stencilBufferSize() == 8 &&
               !view_->Context()->isOpenGLES())
-      << "swap " << format.swapBehavior() << ", depth " << format.depthBufferSize()
-      << ", stencil " << format.stencilBufferSize() << ", ES " << view_->Context()->isOpenGLES();
+      << "swap " << format.swapBehavior() << ", depth " << format.depthBufferSize() << ", stencil "
+      << format.stencilBufferSize() << ", ES " << view_->Context()->isOpenGLES();
 
   const SkyScene& scene = view_->Scene();
   std::set<unsigned int> names{view_->StarTexture()};

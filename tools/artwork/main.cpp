@@ -66,10 +66,10 @@ constexpr std::array<BannerArt, 12> kBanners{{
 }};
 
 constexpr int kStarGlowId = 149;
-constexpr int kStarGlowSize = 200;       // pixels, square
-constexpr double kGlowCentre = 248.0;    // grey level at the centre
-constexpr double kRayAtEdge = 76.0;      // grey level where a ray meets the middle of an edge
-constexpr int kFrameIconSize = 35;       // pixels, square: pictures 142, 143, 144
+constexpr int kStarGlowSize = 200;     // pixels, square
+constexpr double kGlowCentre = 248.0;  // grey level at the centre
+constexpr double kRayAtEdge = 76.0;    // grey level where a ray meets the middle of an edge
+constexpr int kFrameIconSize = 35;     // pixels, square: pictures 142, 143, 144
 constexpr int kFortuneId = 144;
 constexpr int kRomanceId = 143;
 constexpr int kWealthId = 142;
@@ -159,9 +159,8 @@ QImage StarGlow() {
         return strength * std::exp(-std::pow(across / width, 2.0)) /
                std::exp(-std::pow(0.5 / 1.6, 2.0));
       };
-      const double glow =
-          1.0 - (1.0 - core) * (1.0 - halo) * (1.0 - std::min(1.0, ray(dx, dy))) *
-                    (1.0 - std::min(1.0, ray(dy, dx)));
+      const double glow = 1.0 - (1.0 - core) * (1.0 - halo) * (1.0 - std::min(1.0, ray(dx, dy))) *
+                                    (1.0 - std::min(1.0, ray(dy, dx)));
       const int level = static_cast<int>(std::lround(std::clamp(glow, 0.0, 1.0) * kGlowCentre));
       row[3 * x + 0] = static_cast<uchar>(level);
       row[3 * x + 1] = static_cast<uchar>(level);
@@ -180,8 +179,8 @@ QImage Banner(const BannerArt& banner, const Fonts& fonts) {
   const double textHeight = banner.height * 0.70;
   const QRectF box(banner.width * 0.04, (banner.height - textHeight) / 2.0, banner.width * 0.92,
                    textHeight);
-  const QPainterPath text =
-      FittedText(QString::fromLatin1(banner.name), MakeFont(fonts.serifBold, true, false), box, 6.0);
+  const QPainterPath text = FittedText(QString::fromLatin1(banner.name),
+                                       MakeFont(fonts.serifBold, true, false), box, 6.0);
   painter.fillPath(text, kBannerYellow);
   return image;
 }
@@ -396,8 +395,8 @@ QImage AboutPicture(const Fonts& fonts) {
                  QRectF(22, 72, kAboutWidth - 44, 62));
   // A soft dark halo keeps the lettering readable over the wheel.
   for (int step = 6; step >= 1; --step) {
-    painter.strokePath(title, QPen(QColor(90, 35, 0, 28), step * 2.0, Qt::SolidLine,
-                                   Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(
+        title, QPen(QColor(90, 35, 0, 28), step * 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   }
   QLinearGradient gold(QPointF(0, 72), QPointF(0, 134));
   gold.setColorAt(0.0, QColor(255, 252, 225));

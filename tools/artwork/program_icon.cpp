@@ -27,8 +27,8 @@ constexpr double kDiscRadius = 120;
 constexpr double kRimWidth = 8;
 constexpr double kSmallRimWidth = 14;  // below 32 pixels
 constexpr int kSectors = 12;
-constexpr double kMarkFrom = 96;   // radius where a sector mark starts
-constexpr double kMarkTo = 112;    // radius where it ends
+constexpr double kMarkFrom = 96;  // radius where a sector mark starts
+constexpr double kMarkTo = 112;   // radius where it ends
 constexpr double kMarkWidth = 6;
 constexpr double kSmallMarkWidth = 10;  // below 48 pixels
 constexpr double kRingRadius = 88;
@@ -50,11 +50,10 @@ struct Gradient {
 };
 
 const Gradient kNight{{110, 100}, 150, {{0.0, QColor(40, 50, 120)}, {1.0, QColor(8, 10, 40)}}};
-const Gradient kStarGold{{112, 110},
-                         90,
-                         {{0.0, QColor(255, 252, 215)},
-                          {0.5, QColor(255, 210, 70)},
-                          {1.0, QColor(215, 130, 0)}}};
+const Gradient kStarGold{
+    {112, 110},
+    90,
+    {{0.0, QColor(255, 252, 215)}, {0.5, QColor(255, 210, 70)}, {1.0, QColor(215, 130, 0)}}};
 
 QRadialGradient ToQt(const Gradient& gradient) {
   QRadialGradient result(gradient.centre, gradient.radius);
@@ -106,8 +105,8 @@ QImage ProgramIcon(int size) {
   painter.setBrush(ToQt(kNight));
   painter.drawEllipse(centre, kDiscRadius, kDiscRadius);
   if (size >= 24) {
-    painter.setPen(QPen(kGold, size < 48 ? kSmallMarkWidth : kMarkWidth, Qt::SolidLine,
-                        Qt::RoundCap));
+    painter.setPen(
+        QPen(kGold, size < 48 ? kSmallMarkWidth : kMarkWidth, Qt::SolidLine, Qt::RoundCap));
     for (int sector = 0; sector < kSectors; ++sector) {
       painter.drawLine(MarkPoint(sector, kMarkFrom), MarkPoint(sector, kMarkTo));
     }
@@ -153,12 +152,13 @@ QString ProgramIconSvg() {
              "stroke-opacity=\"%4\" stroke-width=\"%5\"/>\n")
              .arg(Number(kCentre), Number(kRingRadius), SvgColour(kRingGold),
                   Number(kRingGold.alphaF()), Number(kRingWidth));
-  svg += QStringLiteral(
-             " <path d=\"%1\" fill=\"url(#gold)\" stroke=\"%2\" stroke-width=\"%3\" "
-             "stroke-linejoin=\"bevel\"/>\n")
-             .arg(SvgPathData(StarPath(QPointF(kCentre, kCentre), kStarOuter, kStarInner,
-                                       kStarPoints)),
-                  SvgColour(kStarOutline), Number(kStarOutlineWidth));
+  svg +=
+      QStringLiteral(
+          " <path d=\"%1\" fill=\"url(#gold)\" stroke=\"%2\" stroke-width=\"%3\" "
+          "stroke-linejoin=\"bevel\"/>\n")
+          .arg(
+              SvgPathData(StarPath(QPointF(kCentre, kCentre), kStarOuter, kStarInner, kStarPoints)),
+              SvgColour(kStarOutline), Number(kStarOutlineWidth));
   return svg + QStringLiteral("</svg>\n");
 }
 

@@ -70,8 +70,9 @@ std::string GeneralUsage() {
   }
   text += "\n";
   text += kDatesNote;
-  text += "Options: --help, --version; COMMAND --help explains one command.\n"
-          "Exit status 2 on bad input.\n";
+  text +=
+      "Options: --help, --version; COMMAND --help explains one command.\n"
+      "Exit status 2 on bad input.\n";
   return text;
 }
 
@@ -100,8 +101,8 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
   for (std::size_t i = 1; i < args.size(); ++i) {
     std::string_view arg = args[i];
     if (arg.size() < 3 || arg.substr(0, 2) != "--") {
-      throw BadInput{"unexpected argument '" + std::string(arg) + "' for '" +
-                     std::string(command) + "'"};
+      throw BadInput{"unexpected argument '" + std::string(arg) + "' for '" + std::string(command) +
+                     "'"};
     }
     std::string name;
     std::string value;
@@ -136,8 +137,7 @@ std::optional<CalendarDate> DateOption(const Options& options, std::string_view 
   return date;
 }
 
-CalendarDate RequiredDate(const Options& options, std::string_view name,
-                          std::string_view command) {
+CalendarDate RequiredDate(const Options& options, std::string_view name, std::string_view command) {
   std::optional<CalendarDate> date = DateOption(options, name);
   if (!date) throw BadInput{"'" + std::string(command) + "' needs " + std::string(name)};
   return *date;
@@ -170,12 +170,14 @@ void WriteDailyRatings(JsonWriter& json, SkyScene& scene, int signIndex, const C
        day.NextDay()) {
     scene.UpdatePlanets(static_cast<double>(day.GetDayNumber()));
     const HoroscopeScores scores = RateDay(scene, signIndex, birth, day);
+    // clang-format off
     json.BeginObject()
         .Key("date").String(FormatDate(day))
         .Key("luck").Integer(scores.luck)
         .Key("love").Integer(scores.love)
         .Key("money").Integer(scores.money)
         .EndObject();
+    // clang-format on
   }
   json.EndArray();
 }
@@ -216,6 +218,7 @@ std::string Rate(const std::vector<std::string>& args) {
   const HoroscopeScores scores = RatePeriod(scene, signIndex, birth, span.first, span.last);
 
   JsonWriter json;
+  // clang-format off
   json.BeginObject()
       .Key("sign").String(SignNameWithoutBlank(signIndex))
       .Key("signIndex").Integer(signIndex)
@@ -225,6 +228,7 @@ std::string Rate(const std::vector<std::string>& args) {
       .Key("luck").Integer(scores.luck)
       .Key("love").Integer(scores.love)
       .Key("money").Integer(scores.money);
+  // clang-format on
   if (options.count("--daily") != 0) WriteDailyRatings(json, scene, signIndex, birth, span);
   json.EndObject();
   return json.Text();
@@ -242,12 +246,14 @@ std::string Bodies(const std::vector<std::string>& args) {
   json.BeginObject().Key("dayNumber").Integer(date.GetDayNumber()).Key("bodies").BeginArray();
   for (int k = 0; k < scene.BodyCount(); ++k) {
     const Planet& body = *scene.BodyAt(k);
+    // clang-format off
     json.BeginObject()
         .Key("name").String(body.name.empty() ? "SUN" : body.name)
         .Key("x").Number(body.Component(0))
         .Key("y").Number(body.Component(1))
         .Key("z").Number(body.Component(2))
         .Key("sight").BeginArray();
+    // clang-format on
     for (int i = 0; i < 3; ++i) json.Number(body.sight.Component(i));
     json.EndArray().EndObject();
   }
@@ -264,6 +270,7 @@ std::string Signs(const std::vector<std::string>& args) {
   json.BeginObject().Key("signs").BeginArray();
   for (int k = 0; k < scene.SignCount(); ++k) {
     const ZodiacSign& sign = *scene.SignAt(k);
+    // clang-format off
     json.BeginObject()
         .Key("label").String(sign.label)
         .Key("longitude").Number(sign.Component(1))
@@ -272,6 +279,7 @@ std::string Signs(const std::vector<std::string>& args) {
         .Key("ringRadius").Number(sign.ringRadius)
         .Key("stars").Integer(static_cast<std::int64_t>(sign.stars.size()))
         .EndObject();
+    // clang-format on
   }
   json.EndArray().EndObject();
   return json.Text();

@@ -36,16 +36,14 @@ std::optional<CalendarDate> ParseDateArgument(std::string_view text, std::string
     return std::nullopt;
   }
   if (month < 1 || month > 12) {
-    error = "month " + std::to_string(month) + " in '" + std::string(text) +
-            "' is outside 1 to 12";
+    error = "month " + std::to_string(month) + " in '" + std::string(text) + "' is outside 1 to 12";
     return std::nullopt;
   }
   const CalendarDate date(day, month, year);
   const int length = date.DaysInMonth(month);
   if (day < 1 || day > length) {
-    error = "'" + std::string(text) + "' does not exist: " +
-            std::string(kMonthNames[month - 1]) + " " + std::to_string(year) + " has " +
-            std::to_string(length) + " days";
+    error = "'" + std::string(text) + "' does not exist: " + std::string(kMonthNames[month - 1]) +
+            " " + std::to_string(year) + " has " + std::to_string(length) + " days";
     return std::nullopt;
   }
   return date;

@@ -61,10 +61,12 @@ JsonWriter& JsonWriter::String(std::string_view value) {
   text_ += '"';
   for (const char c : value) {
     switch (c) {
+      // clang-format off
       case '"': text_ += "\\\""; break;
       case '\\': text_ += "\\\\"; break;
       case '\n': text_ += "\\n"; break;
       case '\t': text_ += "\\t"; break;
+      // clang-format on
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escape[8];

@@ -28,7 +28,7 @@ FAULTS = [
      "const std::int64_t days = last.GetDayNumber() - first.GetDayNumber();",
      "the period's last day left out"),
     ("sign-boundary-virgo", "engine/horoscope_scoring.cpp",
-     "{22, 8, 6},  {22, 9, 7}", "{22, 8, 6},  {23, 9, 7}", "Virgo ends a day late"),
+     "{22, 8, 6}, {22, 9, 7}", "{22, 8, 6}, {23, 9, 7}", "Virgo ends a day late"),
     ("subtract-months-no-wrap", "engine/calendar_date.cpp",
      "month += 12;  // once only", "month += 11;  // once only",
      "SubtractMonths wraps from January to the wrong month"),
