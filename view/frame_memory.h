@@ -1,0 +1,10 @@
+// How the process keeps the memory a software-rendered frame allocates and frees.
+#pragma once
+
+namespace astrivo {
+
+// Keeps freed heap memory for reuse instead of handing it back to the system after each
+// frame. Process-wide; call once before the first frame. Does nothing where the C library has no such setting.
+void KeepFrameMemoryForReuse();
+
+}  // namespace astrivo
