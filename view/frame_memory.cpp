@@ -23,4 +23,10 @@ void KeepFrameMemoryForReuse() {
 #endif
 }
 
+void ReturnFreedMemory() {
+#if defined(M_TRIM_THRESHOLD)
+  malloc_trim(0);
+#endif
+}
+
 }  // namespace astrivo

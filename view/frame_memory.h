@@ -7,4 +7,8 @@ namespace astrivo {
 // frame. Process-wide; call once before the first frame. Does nothing where the C library has no such setting.
 void KeepFrameMemoryForReuse();
 
+// Hands the heap's free pages back to the system (start-up's temporary buffers), so that the
+// first frame's shader compiles do not add to them. Does nothing where there is no such call.
+void ReturnFreedMemory();
+
 }  // namespace astrivo

@@ -152,6 +152,7 @@ bool SkyView::MakeCurrent() {
     SceneRenderer::SetUpFixedState();
     renderer_.Signs().starTexture = LoadPictureTexture(kStarGlowPicture).name;
     LoadSceneTextures(scene_);
+    ReturnFreedMemory();
     CheckGlErrors("GL set-up");
     glReady_ = true;
     viewport_ = QSize();

@@ -8,6 +8,7 @@
 #include <QOpenGLContext>
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -22,10 +23,14 @@ constexpr int kTraceDays = 120;
 constexpr int kWarmUpPairs = 20;
 constexpr int kDefaultPairs = 500;
 
-double Median(std::vector<double> samples) {
-  std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-  return samples[samples.size() / 2];
+// The value below which `fraction` of the samples lie (0.5: the median).
+double Quantile(std::vector<double> samples, double fraction) {
+  const auto k = static_cast<std::ptrdiff_t>(fraction * static_cast<double>(samples.size() - 1));
+  std::nth_element(samples.begin(), samples.begin() + k, samples.end());
+  return samples[static_cast<std::size_t>(k)];
 }
+
+double Median(const std::vector<double>& samples) { return Quantile(samples, 0.5); }
 
 template <typename Frame>
 double Milliseconds(Frame frame) {
@@ -76,7 +81,9 @@ int main(int argc, char* argv[]) {
   std::printf("%d alternating pairs at %dx%d on %s\n", pairs, view.DevicePixelSize().width(),
               view.DevicePixelSize().height(),
               reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-  std::printf("median full frame %.3f ms, empty frame %.3f ms, ratio %.2f\n", Median(fullTimes),
-              Median(emptyTimes), Median(ratios));
+  std::printf(
+      "median full frame %.3f ms, empty frame %.3f ms, ratio %.2f (quartiles %.2f to %.2f)\n",
+      Median(fullTimes), Median(emptyTimes), Median(ratios), Quantile(ratios, 0.25),
+      Quantile(ratios, 0.75));
   return 0;
 }
