@@ -1,9 +1,9 @@
-// Mesa's software rasteriser (llvmpipe) bins every frame into memory it allocates while the
-// frame is drawn and frees once the frame is on screen. glibc hands the freed top of the heap
-// back to the system as soon as it exceeds 128 KiB, so the next frame faults the same pages
-// in again, zeroed by the kernel: about 70 page faults a frame, which cost more than drawing
-// the sky itself on a virtual machine. A few MiB kept free at the top of the heap is reused
-// frame after frame.
+// Mesa's software rasteriser (llvmpipe) bins each frame into memory that it allocates while
+// the frame is drawn and frees once the frame is shown. By default glibc hands the freed top of
+// the heap back to the system as soon as it exceeds 128 KiB, so the next frame faults the same
+// pages in again and the kernel zeroes them: tens of page faults a frame, which on a virtual
+// machine cost about as much as drawing the sky. Keeping a few MiB at the top of the heap lets
+// every frame reuse the last one's pages.
 #include "view/frame_memory.h"
 
 #if __has_include(<malloc.h>)
