@@ -62,7 +62,7 @@ QRadialGradient ToQt(const Gradient& gradient) {
 }
 
 QPointF MarkPoint(int sector, double radius) {
-  const double a = sector * kPi / (kSectors / 2);
+  const double a = sector * kPi / (kSectors / 2.0);
   return QPointF(kCentre + radius * std::cos(a), kCentre + radius * std::sin(a));
 }
 
