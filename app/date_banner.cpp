@@ -26,7 +26,7 @@ QFont BannerFont() {
 
 }  // namespace
 
-DateBanner::DateBanner(QWidget* parent) : QWidget(parent) {
+DateBanner::DateBanner(const LocalClock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName(Text());
@@ -44,7 +44,7 @@ QString DateBanner::TextFor(const LocalDate& date) {
       .arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
-QString DateBanner::Text() const { return TextFor(LocalToday()); }
+QString DateBanner::Text() const { return TextFor(clock_.Today()); }
 
 void DateBanner::paintEvent(QPaintEvent*) {
   const QString text = Text();

@@ -12,7 +12,8 @@ class DateBanner : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DateBanner(QWidget* parent = nullptr);
+  // The clock is not owned and outlives the banner.
+  explicit DateBanner(const LocalClock& clock, QWidget* parent = nullptr);
 
   // "Todays date: Sunday December 06, 2026", in English whatever the user's locale.
   static QString TextFor(const LocalDate& date);
@@ -20,6 +21,9 @@ class DateBanner : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const LocalClock& clock_;
 };
 
 }  // namespace astrivo

@@ -14,7 +14,8 @@ const QString kYearName = QStringLiteral("start year");
 
 }  // namespace
 
-HoroscopeApp::HoroscopeApp(SettingsStore& settings) : settings_(settings) {}
+HoroscopeApp::HoroscopeApp(SettingsStore& settings, const LocalClock& clock, Prompter& prompter)
+    : settings_(settings), clock_(clock), prompter_(prompter) {}
 
 int HoroscopeApp::Run() {
   ReadSettings();

@@ -4,15 +4,21 @@
 
 namespace astrivo {
 
+class LocalClock;
+class Prompter;
 class SettingsStore;
 
 class HoroscopeApp {
  public:
-  explicit HoroscopeApp(SettingsStore& settings);
+  // None is owned; all outlive the application object. The dialog reads today from `clock`
+  // and raises its prompts through `prompter`.
+  HoroscopeApp(SettingsStore& settings, const LocalClock& clock, Prompter& prompter);
 
   // Reads the birth date (defaults 1 January 2000), runs the main dialog modally, writes the
   // birth date the dialog handed back. Returns the exit code.
   int Run();
+  const LocalClock& Clock() const { return clock_; }
+  Prompter& Prompts() const { return prompter_; }
   void ReadSettings();
   void WriteSettings();
 
@@ -24,6 +30,8 @@ class HoroscopeApp {
 
  private:
   SettingsStore& settings_;
+  const LocalClock& clock_;
+  Prompter& prompter_;
 };
 
 }  // namespace astrivo

@@ -17,7 +17,7 @@
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
 #include "platform/skipped_label.h"
-#include "sky/sign_names.h"
+#include "sky/sign_table.h"
 #include "sky/sky_scene.h"
 #include "view/sky_view.h"
 
@@ -38,6 +38,11 @@ constexpr int kTiltMin = 0, kTiltMax = 90, kTiltStart = 30;
 
 // Below this client size (pixels) the controls keep their last places.
 constexpr int kLayoutMinWidth = 750, kLayoutMinHeight = 500;
+// Above it, in pixels: the view keeps its top-left corner and grows with the client area; the
+// tilt slider runs down its right side and the heading slider along its bottom, each in a band
+// of kSliderBand at the client area's edge.
+constexpr int kViewLeft = 390, kViewTop = 10;
+constexpr int kSliderBand = 35, kSliderThickness = 30;
 
 // The smallest client area, in pixels: as wide as the threshold above, and as high as the
 // layout itself, whose bottom edge is the "Horoscope" frame's (350 units) plus the layout's
@@ -49,7 +54,7 @@ QSize MinimumClientSize(const DialogUnits& units) {
 // The last day the trace can reach: 31 December 2099. A trace ending there starts over in 1900.
 constexpr DayNumber kLastTraceDay = 36525;
 
-Dialog::ControlFactories CustomControls(SkyView* view) {
+Dialog::ControlFactories CustomControls(SkyView* view, const LocalClock& clock) {
   const auto bar = [](const ControlTemplate&, QWidget* parent) -> QWidget* {
     return new RatingBar(parent);
   };
@@ -59,7 +64,9 @@ Dialog::ControlFactories CustomControls(SkyView* view) {
   };
   return {
       {kIdDateBanner,
-       [](const ControlTemplate&, QWidget* parent) -> QWidget* { return new DateBanner(parent); }},
+       [&clock](const ControlTemplate&, QWidget* parent) -> QWidget* {
+         return new DateBanner(clock, parent);
+       }},
       {kIdLuckBar, bar},
       {kIdLoveBar, bar},
       {kIdMoneyBar, bar},
@@ -80,7 +87,7 @@ HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, QWidget* parent)
     : HoroscopeDialog(app, new SkyView, parent) {}
 
 HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent)
-    : Dialog(MainDialogLayout(), CustomControls(view), parent),
+    : Dialog(MainDialogLayout(), CustomControls(view, app.Clock()), parent, app.Prompts()),
       birthDay(app.birthDay),
       birthMonth(app.birthMonth),
       birthYear(app.birthYear),
@@ -138,7 +145,8 @@ void HoroscopeDialog::OnInitDialog() {
   new ViewContextMenu(*view_, *this);
   new ViewFocusGuard(*view_, *this);
 
-  for (int sign = 0; sign < 12; ++sign) signList_->addItem(QString::fromLatin1(SignName(sign)));
+  for (int sign = 0; sign < kSignCount; ++sign)
+    signList_->addItem(QString::fromLatin1(SignName(sign)));
   signList_->setCurrentIndex(0);
 
   view_->InitGL();
@@ -164,7 +172,7 @@ void HoroscopeDialog::OnInitDialog() {
 void HoroscopeDialog::DoDataExchange(DataExchange& exchange) {
   exchange.IntInRange(kIdBirthDay, birthDay, 1, 31);
   exchange.IntInRange(kIdBirthMonth, birthMonth, 1, 12);
-  exchange.IntInRange(kIdBirthYear, birthYear, 1901, 2099);
+  exchange.IntInRange(kIdBirthYear, birthYear, kFirstAcceptedYear, kLastAcceptedYear);
 }
 
 void HoroscopeDialog::OnThisWeek() { RateChosenPeriod(Period::kThisWeek, kIdThisWeek); }
@@ -176,7 +184,7 @@ void HoroscopeDialog::OnToday() { RateChosenPeriod(Period::kToday, kIdToday); }
 void HoroscopeDialog::OnTomorrow() { RateChosenPeriod(Period::kTomorrow, kIdTomorrow); }
 
 void HoroscopeDialog::RateChosenPeriod(Period period, int buttonId) {
-  const DateSpan span = SpanOfPeriod(period, CalendarDate());
+  const DateSpan span = SpanOfPeriod(period, CalendarDate(app_.Clock()));
   periodStart = span.first;
   periodEnd = span.last;
   ClearOtherPeriods(buttonId);
@@ -298,9 +306,11 @@ void HoroscopeDialog::resizeEvent(QResizeEvent* event) {
   const int right = event->size().width();
   const int bottom = event->size().height();
   if (right < kLayoutMinWidth || bottom < kLayoutMinHeight) return;
-  viewContainer_->setGeometry(390, 10, right - 425, bottom - 45);
-  tiltSlider_->setGeometry(right - 35, 10, 30, bottom - 45);
-  headingSlider_->setGeometry(390, bottom - 35, right - 425, 30);
+  const int viewWidth = right - kViewLeft - kSliderBand;
+  const int viewHeight = bottom - kViewTop - kSliderBand;
+  viewContainer_->setGeometry(kViewLeft, kViewTop, viewWidth, viewHeight);
+  tiltSlider_->setGeometry(right - kSliderBand, kViewTop, kSliderThickness, viewHeight);
+  headingSlider_->setGeometry(kViewLeft, bottom - kSliderBand, viewWidth, kSliderThickness);
 }
 
 }  // namespace astrivo

@@ -21,9 +21,9 @@ const QColor kLinkBlue(0, 0, 255);
 CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent), opener_(OpenWebAddress) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a static text's own placing
-  QPalette colours = palette();
-  colours.setColor(QPalette::WindowText, kLinkBlue);
-  setPalette(colours);
+  QPalette colors = palette();
+  colors.setColor(QPalette::WindowText, kLinkBlue);
+  setPalette(colors);
   setAutoFillBackground(false);
   // Reachable with Tab as well as by pointer, so keyboard users can open it with space.
   setFocusPolicy(Qt::TabFocus);

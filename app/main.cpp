@@ -4,12 +4,13 @@
 #include <QTimer>
 
 #include "app/horoscope_app.h"
+#include "astrivo/build_facts.h"
+#include "engine/local_clock.h"
+#include "platform/prompt.h"
 #include "platform/settings_store.h"
 #include "view/sky_view.h"
 
 namespace {
-
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};  // pixels
 
 // Decoding the icon's seven drawings and handing them to the window system takes a few
 // milliseconds, so the icon is set once the sky has been painted the first time (or found
@@ -24,7 +25,7 @@ class IconAfterFirstFrame : public QObject {
       // Queued, so it runs after the paint this event starts.
       QTimer::singleShot(0, qApp, [] {
         QIcon icon;
-        for (int size : kIconSizes) {
+        for (int size : astrivo::kIconSizes) {
           icon.addFile(QStringLiteral(":/icons/astrivo-%1.png").arg(size), QSize(size, size));
         }
         QApplication::setWindowIcon(icon);
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
   IconAfterFirstFrame icon;
   application.installEventFilter(&icon);
   astrivo::SettingsStore settings;
-  astrivo::HoroscopeApp app(settings);
+  const astrivo::SystemClock clock{};
+  astrivo::HoroscopeApp app(settings, clock, astrivo::MessageBoxes());
   return app.Run();
 }

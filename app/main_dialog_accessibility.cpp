@@ -8,7 +8,7 @@
 #include "engine/calendar_names.h"
 #include "platform/accessible_role.h"
 #include "platform/dialog.h"
-#include "sky/sign_names.h"
+#include "sky/sign_table.h"
 
 namespace astrivo {
 namespace {

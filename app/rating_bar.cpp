@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sky/angles.h"
+
 namespace astrivo {
 namespace {
 
 constexpr int kRestLevel = 200;           // level offset of a rating at rest
 constexpr int kLegLength = 100;           // levels per leg: filling, draining, growing
 constexpr double kDegreesPerLevel = 1.8;  // one leg is half a sine period
-constexpr double kDegreesToRadians = 0.017453292519943295;
-constexpr double kStepPerTarget = 0.03;  // half-way along a leg the step is 1 + 3 % of target
-constexpr double kPhaseStep = 0.2;       // radians per animation step
+constexpr double kStepPerTarget = 0.03;   // half-way along a leg the step is 1 + 3 % of target
+constexpr double kPhaseStep = 0.2;        // radians per animation step
 constexpr int kInset = 3;            // pixels between the outline and the stripe span, each side
 constexpr int kStripeTop = 4;        // first pixel row of the stripes
 constexpr int kStripeBottomGap = 3;  // rows below the stripes
@@ -88,11 +89,11 @@ void RatingBar::paintEvent(QPaintEvent*) {
   for (int k = kStripeStride; k <= shown; k += kStripeStride) {
     const int right = static_cast<int>(k * 0.01 * span) + kInset;  // exclusive
     const double x = kRippleFrequency * k;
-    const QColor colour(Channel(baseRed_, std::sin(x + phase_ + kRedOffset)),
-                        Channel(baseGreen_, std::sin(x + kGreenOffset - phase_)),
-                        Channel(baseBlue_, std::sin(x + phase_ + kBlueOffset)));
+    const QColor color(Channel(baseRed_, std::sin(x + phase_ + kRedOffset)),
+                       Channel(baseGreen_, std::sin(x + kGreenOffset - phase_)),
+                       Channel(baseBlue_, std::sin(x + phase_ + kBlueOffset)));
     if (right > left && stripeHeight > 0) {
-      painter.fillRect(left, kStripeTop, right - left, stripeHeight, colour);
+      painter.fillRect(left, kStripeTop, right - left, stripeHeight, color);
     }
     left = right + 1;
   }

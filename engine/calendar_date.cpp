@@ -27,12 +27,12 @@ std::int64_t FloorMod(std::int64_t value, std::int64_t divisor) {
 
 }  // namespace
 
-CalendarDate::CalendarDate() { SetToday(); }
+CalendarDate::CalendarDate(const LocalClock& clock) { SetToday(clock); }
 
 CalendarDate::CalendarDate(int day, int month, int year) { SetDate(day, month, year); }
 
-void CalendarDate::SetToday() {
-  const LocalDate today = LocalToday();
+void CalendarDate::SetToday(const LocalClock& clock) {
+  const LocalDate today = clock.Today();
   SetDate(today.day, today.month, today.year);
 }
 
@@ -55,16 +55,6 @@ DayNumber CalendarDate::DayNumberOf(int day, int month, int year) {
   const std::int64_t y = year;
   const std::int64_t m = month;
   return 367 * y - (7 * (y + (m + 9) / 12)) / 4 + (275 * m) / 9 + day - kDayNumberOffset;
-}
-
-std::int64_t CalendarDate::DateProduct() const {
-  // |year * month| < 2^62 always fits; only the last factor can overflow.
-  const std::int64_t yearMonth = static_cast<std::int64_t>(year_) * month_;
-  std::int64_t product = 0;
-  if (__builtin_mul_overflow(yearMonth, static_cast<std::int64_t>(day_), &product)) {
-    return (yearMonth < 0) != (day_ < 0) ? INT64_MIN : INT64_MAX;
-  }
-  return product;
 }
 
 bool CalendarDate::IsLeapYear() const {

@@ -4,28 +4,33 @@
 
 #include <cstdint>
 
+#include "engine/local_clock.h"
+
 namespace astrivo {
 
 // 64 bits, so that any triple of ints (a hand-edited year of 2000000000) has an exact day
 // number; for 1901..2099 the values are the same as 32-bit arithmetic gives.
 using DayNumber = std::int64_t;
 
+// The birth years the dialog and the command-line tool accept: the years the calendar's day
+// numbers are continuous over.
+constexpr int kFirstAcceptedYear = 1901;
+constexpr int kLastAcceptedYear = 2099;
+
 // Stores any triple unchecked (a day of 45 counts 45 days into the month).
 class CalendarDate {
  public:
-  CalendarDate();  // today, through LocalToday()
+  // Today, as the clock says.
+  explicit CalendarDate(const LocalClock& clock = SystemClock());
   CalendarDate(int day, int month, int year);
 
-  void SetToday();
+  void SetToday(const LocalClock& clock = SystemClock());
   void SetDate(int day, int month, int year);
   void GetDate(int& day, int& month, int& year) const;
   int Day() const { return day_; }
   int Month() const { return month_; }
   int Year() const { return year_; }
   DayNumber GetDayNumber() const { return dayNumber_; }
-  // year * month * day in 64 bits; exact for every date whose product fits (all real dates),
-  // saturated to the int64 range beyond. The scoring's date terms use DateTerm, exact always.
-  std::int64_t DateProduct() const;
 
   bool IsLeapYear() const;
   int DaysInMonth(int month) const;  // 0 for a month outside 1..12

@@ -1,4 +1,5 @@
-// Today's local date, through one seam that tests can set to any day.
+// Today's local date. The program reads the system's clock; whatever needs today is handed a
+// clock, so that a test can hand it one of its own.
 #pragma once
 
 namespace astrivo {
@@ -9,21 +10,16 @@ struct LocalDate {
   int year = 2000;
 };
 
-// The local clock's date (local time zone, four-digit year), unless a FixedToday is alive.
-LocalDate LocalToday();
-
-// While it lives, LocalToday() answers the given date. Nests: the previous answer comes back
-// when it goes. Single-threaded, like the rest of the program.
-class FixedToday {
+class LocalClock {
  public:
-  explicit FixedToday(LocalDate today);
-  ~FixedToday();
-  FixedToday(const FixedToday&) = delete;
-  FixedToday& operator=(const FixedToday&) = delete;
+  virtual ~LocalClock() = default;
+  virtual LocalDate Today() const = 0;
+};
 
- private:
-  const LocalDate* previous_;
-  LocalDate today_;
+// The system's clock: local time zone, four-digit year.
+class SystemClock final : public LocalClock {
+ public:
+  LocalDate Today() const override;
 };
 
 }  // namespace astrivo

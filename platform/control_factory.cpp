@@ -20,7 +20,8 @@
 namespace astrivo {
 namespace {
 
-constexpr int kTrackBarPageFraction = 5;  // a page is a fifth of the range, as on the original
+constexpr int kTrackBarPageFraction = 5;   // a page is a fifth of the range, as on the original
+constexpr int kDropDownVisibleItems = 12;  // rows an open list shows: all twelve signs at once
 
 bool Has(const ControlTemplate& control, unsigned style) { return (control.style & style) != 0; }
 
@@ -79,10 +80,10 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
   const QString caption = QString::fromUtf8(control.caption);
   QWidget* widget = nullptr;
   switch (control.kind) {
-    case ControlKind::DropDownList: {
+    case ControlKind::kDropDownList: {
       auto* list = new QComboBox(parent);
       list->setEditable(false);
-      list->setMaxVisibleItems(12);
+      list->setMaxVisibleItems(kDropDownVisibleItems);
       if (Has(control, kUpperCase)) {
         QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list,
                          [list](const QModelIndex&, int first, int last) {
@@ -94,23 +95,23 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       widget = list;
       break;
     }
-    case ControlKind::RadioButton:
+    case ControlKind::kRadioButton:
       widget = new AutoRadioButton(caption, parent);
       break;
-    case ControlKind::PushButton: {
+    case ControlKind::kPushButton: {
       auto* button = new PushButton(caption, parent);
       button->setDefault(Has(control, kDefaultButton));
       widget = button;
       break;
     }
-    case ControlKind::Edit: {
+    case ControlKind::kEdit: {
       auto* edit = new QLineEdit(parent);
       edit->setAlignment((TextAlignment(control) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
       edit->setFrame(Has(control, kBorder));
       widget = edit;
       break;
     }
-    case ControlKind::StaticText: {
+    case ControlKind::kStaticText: {
       auto* label = new QLabel(caption, parent);
       // Captions are plain text; an address or a name must never be read as markup.
       label->setTextFormat(Qt::PlainText);
@@ -118,28 +119,28 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       widget = label;
       break;
     }
-    case ControlKind::Picture:
+    case ControlKind::kPicture:
       widget = CreatePicture(control, parent);
       break;
-    case ControlKind::GroupBox:
+    case ControlKind::kGroupBox:
       widget = new GroupBox(caption, parent);
       // A group box only frames its neighbours and, as on the original platform, takes no
       // mouse input: a click on its frame or inside it goes to the dialog beneath.
       widget->setAttribute(Qt::WA_TransparentForMouseEvents);
       break;
-    case ControlKind::Frame:
+    case ControlKind::kFrame:
       widget = CreateFrame(control, parent);
       break;
-    case ControlKind::TrackBar:
+    case ControlKind::kTrackBar:
       widget = CreateTrackBar(control, parent);
       break;
   }
   if (widget == nullptr) widget = new QWidget(parent);
 
   const bool takesInput =
-      control.kind == ControlKind::DropDownList || control.kind == ControlKind::RadioButton ||
-      control.kind == ControlKind::PushButton || control.kind == ControlKind::Edit ||
-      control.kind == ControlKind::TrackBar;
+      control.kind == ControlKind::kDropDownList || control.kind == ControlKind::kRadioButton ||
+      control.kind == ControlKind::kPushButton || control.kind == ControlKind::kEdit ||
+      control.kind == ControlKind::kTrackBar;
   if (takesInput) {
     widget->setFocusPolicy(Has(control, kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
   } else {

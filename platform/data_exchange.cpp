@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "platform/dialog.h"
-#include "platform/prompt.h"
 
 namespace astrivo {
 
@@ -46,7 +45,7 @@ bool DataExchange::Exchange(int id, int& value) {
 
 void DataExchange::Fail(int id, const QString& text) {
   failed_ = true;
-  Prompt(&dialog_, text);
+  dialog_.Prompts().Prompt(&dialog_, text);
   // After the prompt, as the user then corrects the field that failed.
   if (auto* edit = dialog_.ControlAs<QLineEdit>(id)) {
     edit->setFocus(Qt::OtherFocusReason);

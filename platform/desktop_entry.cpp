@@ -159,7 +159,7 @@ QString FindDesktopFile(const QString& name, const QStringList& dataFolders) {
   for (const QString& folder : dataFolders) {
     const QDir applications(QDir(folder).filePath(QStringLiteral("applications")));
     for (const QString& candidate : candidates) {
-      const QString path = applications.filePath(candidate);
+      QString path = applications.filePath(candidate);
       if (QFileInfo(path).isFile()) return path;
     }
   }

@@ -37,13 +37,13 @@ void ApplyCaption(QWidget* widget, const ControlTemplate& control) {
 QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const DialogUnits& units) {
   QRect place = units.ToPixels(QRect(control.x, control.y, control.width, control.height));
   const auto* label = qobject_cast<const QLabel*>(widget);
-  if (control.kind == ControlKind::Picture && label != nullptr && !label->pixmap().isNull()) {
+  if (control.kind == ControlKind::kPicture && label != nullptr && !label->pixmap().isNull()) {
     const int frame = 2 * label->frameWidth();
     place.setSize(label->pixmap().deviceIndependentSize().toSize() + QSize(frame, frame));
   }
   // A drop-down list's height in a layout is the height of its open list; closed it is one
   // line high.
-  if (control.kind == ControlKind::DropDownList) place.setHeight(widget->sizeHint().height());
+  if (control.kind == ControlKind::kDropDownList) place.setHeight(widget->sizeHint().height());
   return place;
 }
 
@@ -56,8 +56,9 @@ void StackFirstOnTop(const std::vector<QWidget*>& created) {
 
 }  // namespace
 
-Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, QWidget* parent)
-    : QDialog(parent), timers_([this](int id) { OnTimer(id); }) {
+Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, QWidget* parent,
+               Prompter& prompter)
+    : QDialog(parent), prompter_(prompter), timers_([this](int id) { OnTimer(id); }) {
   setFont(DialogUnits::DialogFont());
   setWindowTitle(QString::fromUtf8(layout.title));
   appWindow_ = (layout.style & kAppWindow) != 0;

@@ -12,6 +12,7 @@
 #include "platform/dialog_keyboard.h"
 #include "platform/dialog_template.h"
 #include "platform/dialog_units.h"
+#include "platform/prompt.h"
 #include "platform/timer_set.h"
 
 namespace astrivo {
@@ -25,8 +26,9 @@ class Dialog : public QDialog {
   using ControlFactory = std::function<QWidget*(const ControlTemplate& control, QWidget* parent)>;
   using ControlFactories = std::map<int, ControlFactory>;  // by control id
 
+  // Validation prompts go to `prompter`, which outlives the dialog.
   explicit Dialog(const DialogTemplate& layout, const ControlFactories& factories = {},
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, Prompter& prompter = MessageBoxes());
 
   // Null for an id the layout does not have.
   QWidget* Control(int id) const;
@@ -35,6 +37,7 @@ class Dialog : public QDialog {
     return qobject_cast<T*>(Control(id));
   }
   const DialogUnits& Units() const { return units_; }
+  Prompter& Prompts() const { return prompter_; }
 
   // Notifications, one handler per control and kind; each runs only for the user's own
   // actions, never for what the program sets.
@@ -77,6 +80,7 @@ class Dialog : public QDialog {
   void Clicked(int id);
 
   DialogUnits units_;
+  Prompter& prompter_;
   QAbstractButton* defaultButton_ = nullptr;  // the layout's default button, if any
   bool appWindow_ = false;
   std::map<int, QWidget*> controls_;

@@ -11,15 +11,15 @@ constexpr int kIdOk = 1;      // push button that runs the dialog's OK action
 constexpr int kIdCancel = 2;  // push button that runs the dialog's cancel action
 
 enum class ControlKind {
-  DropDownList,  // list only, no typing
-  RadioButton,   // checks itself when clicked; each button is its own group
-  PushButton,
-  Edit,
-  StaticText,
-  Picture,  // shows the built-in picture named in the picture column, at its natural size
-  GroupBox,
-  Frame,     // an empty bordered rectangle
-  TrackBar,  // horizontal unless kVertical
+  kDropDownList,  // list only, no typing
+  kRadioButton,   // checks itself when clicked; each button is its own group
+  kPushButton,
+  kEdit,
+  kStaticText,
+  kPicture,  // shows the built-in picture named in the picture column, at its natural size
+  kGroupBox,
+  kFrame,     // an empty bordered rectangle
+  kTrackBar,  // horizontal unless kVertical
 };
 
 // Control style flags, combined with |.
@@ -33,7 +33,6 @@ enum ControlStyle : unsigned {
   kSunken = 1u << 5,
   kVertical = 1u << 6,  // track bar: minimum at the top, Down and Page Down increase
   kNoTicks = 1u << 7,
-  kVScroll = 1u << 8,
   kUpperCase = 1u << 9,  // drop-down list: entries are shown in upper case
 };
 
@@ -50,7 +49,7 @@ struct ControlTemplate {
   int id;
   ControlKind kind;
   const char* caption;      // UTF-8; & marks the mnemonic
-  int picture;              // picture id for ControlKind::Picture, else 0
+  int picture;              // picture id for ControlKind::kPicture, else 0
   unsigned style;           // ControlStyle flags
   int x, y, width, height;  // dialog units
 };

@@ -10,8 +10,7 @@
 namespace astrivo {
 namespace {
 
-constexpr int kBytesPerPixel = 3;  // blue, green, red
-constexpr int kRowAlignment = 4;   // bytes; GL's default unpack alignment
+constexpr int kBytesPerPixel = Picture::kBytesPerPixel;
 
 QString PicturePath(int id) { return QStringLiteral(":/pictures/%1").arg(id); }
 
@@ -24,9 +23,7 @@ bool LoadPicture(int id, Picture& picture) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   const int width = rgb.width();
   const int height = rgb.height();
-  const std::size_t rowBytes =
-      (static_cast<std::size_t>(width) * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment *
-      kRowAlignment;
+  const std::size_t rowBytes = Picture::RowBytes(width);
   std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height), 0);
   for (int y = 0; y < height; ++y) {
     // The bottom row of the picture comes first.

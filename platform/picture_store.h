@@ -2,6 +2,7 @@
 // (":/pictures/<id>").
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,15 @@ namespace astrivo {
 // Pixel rows as GL's default unpack alignment expects them: bottom row first, 3 bytes a pixel
 // in blue-green-red order, each row padded to a multiple of 4 bytes.
 struct Picture {
+  static constexpr int kBytesPerPixel = 3;  // blue, green, red
+  static constexpr int kRowAlignment = 4;   // bytes; GL's default unpack alignment
+
+  // Bytes of one padded row of a picture `width` pixels wide.
+  static constexpr std::size_t RowBytes(int width) {
+    return (static_cast<std::size_t>(width) * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment *
+           kRowAlignment;
+  }
+
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> bgrRows;

@@ -1,6 +1,7 @@
-// Message boxes for the toolkit's validation prompts, with a seam for tests.
+// Message boxes for the toolkit's validation prompts, one at a time.
 #include "platform/prompt.h"
 
+#include <functional>
 #include <utility>
 
 #include <QCoreApplication>
@@ -15,9 +16,6 @@ namespace {
 
 constexpr const char* kProgramTitle = "Astrivo";
 
-const ScopedPromptAnswer::Answer* currentAnswer = nullptr;
-bool promptOpen = false;
-
 bool IsOnScreen(const QWidget* window) {
   return window->isVisible() && window->windowHandle() != nullptr &&
          window->windowHandle()->isExposed();
@@ -27,7 +25,6 @@ bool IsOnScreen(const QWidget* window) {
 // lets a program place its windows.
 void ShowBox(QWidget* parent, const QString& text) {
   QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle), text);
-  promptOpen = false;
 }
 
 // Holds a prompt raised before its window is on screen (while the window initialises, say)
@@ -35,13 +32,16 @@ void ShowBox(QWidget* parent, const QString& text) {
 // screen. Dropped with the window if it never appears.
 class PendingPrompt : public QObject {
  public:
-  PendingPrompt(QWidget* parent, QString text)
-      : QObject(parent->window()), parent_(parent), text_(std::move(text)) {
+  PendingPrompt(QWidget* parent, QString text, std::function<void()> closed)
+      : QObject(parent->window()),
+        parent_(parent),
+        text_(std::move(text)),
+        closed_(std::move(closed)) {
     parent->window()->installEventFilter(this);
     WatchExposure();
   }
   ~PendingPrompt() override {
-    if (!posted_) promptOpen = false;
+    if (!posted_) closed_();
   }
 
  protected:
@@ -52,12 +52,9 @@ class PendingPrompt : public QObject {
       posted_ = true;
       deleteLater();
       // After the expose has been handled, so that the window is painted beneath the box.
-      QTimer::singleShot(0, qApp, [parent = parent_, text = text_] {
-        if (parent) {
-          ShowBox(parent, text);
-        } else {
-          promptOpen = false;
-        }
+      QTimer::singleShot(0, qApp, [parent = parent_, text = text_, closed = closed_] {
+        if (parent) ShowBox(parent, text);
+        closed();
       });
     }
     return false;
@@ -71,29 +68,30 @@ class PendingPrompt : public QObject {
 
   QPointer<QWidget> parent_;
   QString text_;
+  std::function<void()> closed_;
   bool posted_ = false;
 };
 
 }  // namespace
 
-void Prompt(QWidget* parent, const QString& text) {
-  if (promptOpen) return;
-  promptOpen = true;
-  if (currentAnswer != nullptr) {
-    (*currentAnswer)(parent, text);
-    promptOpen = false;
-  } else if (parent != nullptr && !IsOnScreen(parent->window())) {
-    new PendingPrompt(parent, text);
+void Prompter::Prompt(QWidget* parent, const QString& text) {
+  if (open_) return;
+  open_ = true;
+  Show(parent, text);
+}
+
+void MessageBoxPrompter::Show(QWidget* parent, const QString& text) {
+  if (parent != nullptr && !IsOnScreen(parent->window())) {
+    new PendingPrompt(parent, text, [this] { Closed(); });
   } else {
     ShowBox(parent, text);
+    Closed();
   }
 }
 
-ScopedPromptAnswer::ScopedPromptAnswer(Answer answer)
-    : answer_(std::move(answer)), previous_(currentAnswer) {
-  currentAnswer = &answer_;
+Prompter& MessageBoxes() {
+  static MessageBoxPrompter prompter;
+  return prompter;
 }
-
-ScopedPromptAnswer::~ScopedPromptAnswer() { currentAnswer = previous_; }
 
 }  // namespace astrivo

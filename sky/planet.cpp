@@ -52,7 +52,7 @@ void Planet::UpdatePosition(double dayNumber) {
   if (reference != nullptr) {
     sight.Assign(Data()).Subtract(*reference);
     sight.Normalize();
-    sight.Scale(kSightRadius);
+    sight.Scale(kSkySphereRadius);
     trail.PushFront(sight);
   }
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "sky/sky_sphere.h"
 #include "sky/trail.h"
 #include "sky/vec3.h"
 
@@ -47,7 +48,7 @@ struct CurrentElements {
   double meanAnomaly = 0.0;
 };
 
-struct BodyColour {
+struct BodyColor {
   float red = 0.0f;
   float green = 0.0f;
   float blue = 0.0f;
@@ -56,9 +57,6 @@ struct BodyColour {
 // The Planet's own components are its heliocentric ecliptic position (x, y, z) in AU.
 class Planet : public Vec3 {
  public:
-  // Sight vectors end on the sky sphere round the Earth.
-  static constexpr double kSightRadius = 5.0;
-
   Planet() = default;
   // pictureId 0 means no picture; the view turns a picture into textureName later.
   Planet(const Planet* reference, std::string name, int pictureId);
@@ -76,7 +74,7 @@ class Planet : public Vec3 {
   Vec3 sight;                         // from the reference body toward this one, length 5
   std::string name;                   // empty for the Sun
   const Planet* reference = nullptr;  // not owned; null for EARTH and the Sun
-  BodyColour colour;
+  BodyColor color;
   double radius = 0.0;  // drawn sphere radius, scene units
   OrbitalElements elements;
   CurrentElements current;

@@ -18,7 +18,7 @@ struct BodyRow {
   const char* name;       // "" for the Sun
   bool seenFromEarth;     // true: EARTH is the reference body
   double radius;          // drawn sphere radius, scene units
-  BodyColour colour;      // red, green, blue, 0..1
+  BodyColor color;      // red, green, blue, 0..1
   OrbitalElements elements;
 };
 // clang-format on
@@ -51,7 +51,7 @@ void BuildSolarSystem(std::vector<std::unique_ptr<Planet>>& bodies) {
       body = std::make_unique<Planet>(row.seenFromEarth ? earth : nullptr, row.name, 0);
     }
     body->radius = row.radius;
-    body->colour = row.colour;
+    body->color = row.color;
     body->elements = row.elements;
     if (std::string_view(row.name) == kEarthName) earth = body.get();
     bodies.push_back(std::move(body));

@@ -6,7 +6,7 @@
 namespace astrivo {
 
 Star::Star(std::string starName, double rightAscension, double declination)
-    : Vec3(kStarSphereRadius, rightAscension, declination), name(std::move(starName)) {
+    : Vec3(kSkySphereRadius, rightAscension, declination), name(std::move(starName)) {
   SphericalToCartesian();
   // The catalogue's equator is turned by a small twist about Z before the tilt and back after.
   RotateAboutZ(kEquinoxTwist);

@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "sky/sky_sphere.h"
 #include "sky/vec3.h"
 
 namespace astrivo {
 
-constexpr double kStarSphereRadius = 5.0;
 constexpr double kEquinoxTwist = 0.42121;  // degrees, applied about Z before and after the tilt
 constexpr double kObliquity = 23.5;        // degrees between the equator and the ecliptic
 

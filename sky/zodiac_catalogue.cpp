@@ -16,33 +16,6 @@ enum SignIndex {
 };
 // clang-format on
 
-struct SignRow {
-  const char* label;
-  int bannerPicture;    // built-in picture id of the name banner
-  double bannerWidth;   // banner picture width, pixels
-  double bannerOffset;  // extra distance of the banner: 0, 0.5 or 1
-};
-
-// In sign-index order.
-// clang-format off
-constexpr SignRow kSigns[] = {
-    // label,        picture, width, offset
-    {"Aquarius",     150, 476.0, 0.0},
-    {"Pisces",       151, 360.0, 0.0},
-    {"Aries",        152, 313.0, 0.5},
-    {"Taurus",       163, 362.0, 0.0},
-    {"Gemini",       156, 360.0, 0.0},
-    {"Cancer",       158, 365.0, 0.0},
-    {"Leo",          157, 193.0, 0.0},
-    {"Virgo",        162, 311.0, 0.0},
-    {"Libra",        159, 314.0, 0.0},
-    {"Scorpio",      153, 422.0, 0.0},
-    {"Sagittarius",  164, 653.0, 0.5},
-    {"Capricorn",    161, 539.0, 1.0},
-};
-// clang-format on
-static_assert(std::size(kSigns) == kSignCount);
-
 // clang-format off
 struct StarRow {
   SignIndex sign;
@@ -175,9 +148,9 @@ double RightAscensionDegrees(int hours, int minutes, double seconds) {
 }
 
 void BuildZodiac(std::vector<std::unique_ptr<ZodiacSign>>& signs) {
-  signs.reserve(signs.size() + std::size(kSigns));
-  for (std::size_t index = 0; index < std::size(kSigns); ++index) {
-    const SignRow& row = kSigns[index];
+  signs.reserve(signs.size() + kSignTable.size());
+  for (std::size_t index = 0; index < kSignTable.size(); ++index) {
+    const SignFacts& row = kSignTable[index];
     auto sign = std::make_unique<ZodiacSign>(row.label, row.bannerOffset, row.bannerPicture,
                                              row.bannerWidth);
     for (const StarRow& star : kStars) {

@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "sky/sign_table.h"
 #include "sky/zodiac_sign.h"
 
 namespace astrivo {
 
-constexpr int kSignCount = 12;
 constexpr int kStarCount = 97;
 
 // A degree field of 888 stands for "-00": minus zero degrees, which an int cannot carry.

@@ -7,9 +7,15 @@
 #include "sky/angles.h"
 
 namespace astrivo {
+namespace {
+
+constexpr double kReciprocalSkyRadius = 0.2;  // 1 / kSkySphereRadius
+static_assert(kReciprocalSkyRadius * kSkySphereRadius == 1.0);
+
+}  // namespace
 
 ZodiacSign::ZodiacSign(std::string signLabel, double offset, int picture, double width)
-    : Vec3(kStarSphereRadius, 0.0, 0.0),
+    : Vec3(kSkySphereRadius, 0.0, 0.0),
       label(std::move(signLabel)),
       bannerWidth(width),
       bannerOffset(offset),
@@ -38,8 +44,9 @@ void ZodiacSign::ComputeCentre() {
     const double distance = position.DistanceTo(mean);
     if (distance > largest) largest = distance;
   }
-  // The angle the largest distance subtends at the star sphere's radius (0.2 = 1 / 5).
-  ringRadius = std::atan2(0.2 * largest, 1.0) * kRadiansToDegrees;
+  // The angle the largest distance subtends at the sky sphere's radius. Multiplied by the
+  // reciprocal rather than divided by the radius: the ring sizes depend on that rounding.
+  ringRadius = std::atan2(kReciprocalSkyRadius * largest, 1.0) * kRadiansToDegrees;
 
   mean.CartesianToSpherical();
   Assign(mean.Data());

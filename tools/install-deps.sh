@@ -18,8 +18,8 @@ packages=(
   weston faketime x11-utils imagemagick python3
   # The keyboard test sends real input through the X server (XTest).
   libxtst-dev
-  # The format check.
-  clang-format
+  # The format and tidy checks.
+  clang-format clang-tidy
 )
 
 missing=()

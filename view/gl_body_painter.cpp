@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "sky/sky_sphere.h"
 #include "view/sky_geometry.h"
 
 namespace astrivo {
@@ -15,7 +16,6 @@ constexpr GLint kSphereStacks = 15;
 constexpr GLfloat kSightLineWidth = 0.5f;  // pixels at 100 %, smoothed
 constexpr GLfloat kTrailLineWidth = 2.0f;  // pixels at 100 %, smoothed
 constexpr double kMarkHalfSize = 2.0;      // degrees of longitude and latitude
-constexpr double kMarkRadius = 5.0;        // the sky sphere round the reference body
 
 constexpr GLfloat kWhite[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 constexpr GLfloat kSunEmission[4] = {0.9f, 0.4f, 0.0f, 1.0f};
@@ -31,9 +31,9 @@ GlBodyPainter::~GlBodyPainter() {
 }
 
 void GlBodyPainter::DrawPlanet(const Planet& planet) {
-  const GLfloat colour[4] = {planet.colour.red, planet.colour.green, planet.colour.blue, 1.0f};
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, colour);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, colour);
+  const GLfloat color[4] = {planet.color.red, planet.color.green, planet.color.blue, 1.0f};
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, color);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, color);
   glEnable(GL_LIGHTING);
   glEnable(GL_LIGHT1);
   glDisable(GL_LIGHT2);
@@ -67,6 +67,7 @@ void GlBodyPainter::DrawSphere(const Planet& body) {
     gluQuadricNormals(quadric_, GLU_SMOOTH);
   }
   glDisable(GL_BLEND);
+  // No body carries a picture today; the textured path is kept as the drawing rules give it.
   const bool textured = body.textureName != 0;
   if (textured) {
     glEnable(GL_TEXTURE_2D);
@@ -86,16 +87,20 @@ void GlBodyPainter::DrawSightMark(const Planet& planet) const {
   const Planet& reference = *planet.reference;
   glEnable(GL_LIGHTING);
   glLineWidth(lineWidths.Smooth(kSightLineWidth));
-  glColor3f(planet.colour.red, planet.colour.green, planet.colour.blue);
+  glColor3f(planet.color.red, planet.color.green, planet.color.blue);
   Vec3 sight = planet.sight;
   sight.CartesianToSpherical();
   const double longitude = sight.Component(1);
   const double latitude = sight.Component(2);
   const Vec3 corners[4] = {
-      SphericalPoint(kMarkRadius, longitude - kMarkHalfSize, latitude - kMarkHalfSize, reference),
-      SphericalPoint(kMarkRadius, longitude + kMarkHalfSize, latitude + kMarkHalfSize, reference),
-      SphericalPoint(kMarkRadius, longitude - kMarkHalfSize, latitude + kMarkHalfSize, reference),
-      SphericalPoint(kMarkRadius, longitude + kMarkHalfSize, latitude - kMarkHalfSize, reference),
+      SphericalPoint(kSkySphereRadius, longitude - kMarkHalfSize, latitude - kMarkHalfSize,
+                     reference),
+      SphericalPoint(kSkySphereRadius, longitude + kMarkHalfSize, latitude + kMarkHalfSize,
+                     reference),
+      SphericalPoint(kSkySphereRadius, longitude - kMarkHalfSize, latitude + kMarkHalfSize,
+                     reference),
+      SphericalPoint(kSkySphereRadius, longitude + kMarkHalfSize, latitude - kMarkHalfSize,
+                     reference),
   };
   sight.SphericalToCartesian();
   sight.Add(reference);
@@ -116,8 +121,7 @@ void GlBodyPainter::DrawTrail(const Planet& planet) const {
   // Newest first: the k-th point is drawn at 1 - k/n of the colour, the oldest at black.
   for (int k = 1; k <= count; ++k) {
     const double factor = 1.0 - static_cast<double>(k) / count;
-    glColor3d(factor * planet.colour.red, factor * planet.colour.green,
-              factor * planet.colour.blue);
+    glColor3d(factor * planet.color.red, factor * planet.color.green, factor * planet.color.blue);
     Vec3 point = *planet.trail.At(k - 1);
     point.Add(reference);
     glVertex3dv(point.Data());

@@ -18,16 +18,9 @@ namespace astrivo {
 namespace {
 
 constexpr int kComponents = 3;  // red, green and blue; the pictures carry no alpha
-constexpr std::size_t kBytesPerPixel = 3;
-constexpr std::size_t kRowAlignment = 4;  // bytes; GL's default unpack alignment
-
-std::size_t RowBytes(int width) {
-  return (static_cast<std::size_t>(width) * kBytesPerPixel + kRowAlignment - 1) / kRowAlignment *
-         kRowAlignment;
-}
 
 std::size_t LevelBytes(int width, int height) {
-  return RowBytes(width) * static_cast<std::size_t>(height);
+  return Picture::RowBytes(width) * static_cast<std::size_t>(height);
 }
 
 // The mipmap chain GLU builds from a picture (scaled to powers of two, then halved down to
@@ -72,7 +65,8 @@ bool UploadStoredLevels(int pictureId, PictureTexture& texture) {
 
 PictureTexture LoadPictureTexture(const Picture& picture) {
   if (picture.width <= 0 || picture.height <= 0 ||
-      picture.bgrRows.size() < RowBytes(picture.width) * static_cast<std::size_t>(picture.height)) {
+      picture.bgrRows.size() <
+          Picture::RowBytes(picture.width) * static_cast<std::size_t>(picture.height)) {
     return {};
   }
   GLuint name = 0;

@@ -8,6 +8,7 @@
 #include <GL/glu.h>
 
 #include "sky/angles.h"
+#include "sky/sky_sphere.h"
 #include "view/gl_check.h"
 
 namespace astrivo {
@@ -18,7 +19,6 @@ constexpr double kFarPlane = 500.0;                       // scene units
 constexpr double kTiltScale = 0.01 * 90.0;                // degrees of x rotation per tilt step
 constexpr double kTiltBase = -90.0;                       // degrees: edge-on at tilt 0
 constexpr double kHeadingBase = -90.0;                    // degrees of z rotation at heading 0
-constexpr double kEclipticRadius = 5.0;                   // scene units round the Earth
 constexpr int kEclipticStepDegrees = 10;                  // 37 vertices from 0 to 360 inclusive
 constexpr GLfloat kEclipticLineWidth = 0.5f;              // pixels at 100 %, unsmoothed
 constexpr double kEclipticGrey = 0.5;
@@ -58,7 +58,7 @@ void EclipticRingStep(const Vec3& centre, const LineWidths& lineWidths) {
   glBegin(GL_LINE_STRIP);
   for (int degrees = 0; degrees <= 360; degrees += kEclipticStepDegrees) {
     const double a = degrees * kDegreesToRadians;
-    glVertex3d(cx + kEclipticRadius * std::cos(a), cy + kEclipticRadius * std::sin(a), 0.0);
+    glVertex3d(cx + kSkySphereRadius * std::cos(a), cy + kSkySphereRadius * std::sin(a), 0.0);
   }
   glEnd();
   glEnable(GL_LINE_SMOOTH);
@@ -70,7 +70,7 @@ void SceneRenderer::SetUpFixedState() {
   glEnable(GL_DEPTH_TEST);
   glClearDepth(1.0);
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_DEPTH_TEST);  // again, as the set-up sequence it follows gives it; harmless
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
   glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
   glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);

@@ -17,7 +17,7 @@
 namespace astrivo {
 namespace {
 
-constexpr int kColourBits = 8;  // per channel, red, green and blue
+constexpr int kColorBits = 8;  // per channel, red, green and blue
 constexpr int kAlphaBits = 0;
 // The deepest depth buffer Mesa and most drivers offer. Asked for 32, Qt's GLX back-end
 // gives up double buffering before depth and lands on a single-buffered config that draws
@@ -51,9 +51,9 @@ QSurfaceFormat SkyView::RequestedFormat() {
   format.setRenderableType(QSurfaceFormat::OpenGL);
   format.setProfile(QSurfaceFormat::CompatibilityProfile);
   format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-  format.setRedBufferSize(kColourBits);
-  format.setGreenBufferSize(kColourBits);
-  format.setBlueBufferSize(kColourBits);
+  format.setRedBufferSize(kColorBits);
+  format.setGreenBufferSize(kColorBits);
+  format.setBlueBufferSize(kColorBits);
   format.setAlphaBufferSize(kAlphaBits);
   format.setDepthBufferSize(kDepthBits);
   format.setStencilBufferSize(kStencilBits);

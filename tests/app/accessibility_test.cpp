@@ -10,8 +10,8 @@
 #include "app/horoscope_app.h"
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
-#include "engine/local_clock.h"
-#include "platform/prompt.h"
+#include "fixed_today.h"
+#include "scoped_prompt_answer.h"
 #include "scratch_app.h"
 
 namespace astrivo {

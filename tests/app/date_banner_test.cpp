@@ -5,6 +5,7 @@
 #include <clocale>
 
 #include "app/date_banner.h"
+#include "fixed_today.h"
 
 namespace astrivo {
 namespace {
@@ -34,7 +35,7 @@ class DateBannerTest : public QObject {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     std::setlocale(LC_ALL, "de_DE.UTF-8");
-    const DateBanner banner;
+    const DateBanner banner(kTestClock);
     const QString shown = banner.Text();
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(previous);
@@ -44,7 +45,7 @@ class DateBannerTest : public QObject {
 
   void PaintsStripOutlineAndCentredWhiteText() {
     const FixedToday today({6, 12, 2026});
-    DateBanner banner;
+    DateBanner banner(kTestClock);
     banner.resize(kWidth, kHeight);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::magenta);

@@ -17,8 +17,9 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "app/rating_bar.h"
-#include "engine/local_clock.h"
+#include "fixed_today.h"
 #include "platform/settings_store.h"
+#include "scoped_prompt_answer.h"
 
 namespace astrivo {
 namespace {
@@ -79,7 +80,7 @@ class DialogTimersTest : public QObject {
     const FixedToday today({16, 6, 2004});
     QTemporaryDir dir;
     SettingsStore settings(dir.filePath("astrivo.ini"));
-    HoroscopeApp app(settings);
+    HoroscopeApp app(settings, kTestClock, TestPrompts());
     app.birthDay = 21;
     app.birthMonth = 3;
     app.birthYear = 1990;

@@ -19,8 +19,8 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "app/rating_bar.h"
-#include "engine/local_clock.h"
-#include "platform/prompt.h"
+#include "fixed_today.h"
+#include "scoped_prompt_answer.h"
 #include "scratch_app.h"
 #include "sky/sky_scene.h"
 

@@ -17,9 +17,9 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "app/rating_bar.h"
-#include "engine/local_clock.h"
+#include "fixed_today.h"
 #include "platform/picture_store.h"
-#include "platform/prompt.h"
+#include "scoped_prompt_answer.h"
 #include "scratch_app.h"
 
 namespace astrivo {

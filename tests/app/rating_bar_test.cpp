@@ -141,7 +141,7 @@ class RatingBarTest : public QObject {
         kModalFrame,
         {
             // id, kind, caption, picture, style, x, y, width, height (dialog units)
-            {1008, ControlKind::GroupBox, "Luck", 0, kNoStyle, 5, 5, 160, 15},
+            {1008, ControlKind::kGroupBox, "Luck", 0, kNoStyle, 5, 5, 160, 15},
         }};
     Dialog dialog(
         layout,

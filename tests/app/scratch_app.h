@@ -5,7 +5,9 @@
 #include <QTemporaryDir>
 
 #include "app/horoscope_app.h"
+#include "fixed_today.h"
 #include "platform/settings_store.h"
+#include "scoped_prompt_answer.h"
 
 namespace astrivo {
 
@@ -17,7 +19,7 @@ struct ScratchSettings {
 // The settings come first among the bases, so they outlive the application object.
 class ScratchApp : private ScratchSettings, public HoroscopeApp {
  public:
-  ScratchApp() : HoroscopeApp(store) {}
+  ScratchApp() : HoroscopeApp(store, kTestClock, TestPrompts()) {}
 };
 
 }  // namespace astrivo

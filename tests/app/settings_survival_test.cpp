@@ -24,9 +24,9 @@
 #include "app/horoscope_app.h"
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
-#include "engine/local_clock.h"
-#include "platform/prompt.h"
+#include "fixed_today.h"
 #include "platform/settings_store.h"
+#include "scoped_prompt_answer.h"
 
 namespace astrivo {
 namespace {
@@ -90,7 +90,7 @@ QString RunProgram(const UserActions& user) {
     user(*dialog);
   });
   SettingsStore settings;
-  HoroscopeApp app(settings);
+  HoroscopeApp app(settings, kTestClock, TestPrompts());
   app.Run();
   return shown;
 }

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/local_clock.h"
+#include "fixed_today.h"
 #include "tools/cli/cli_command.h"
 #include "tools/cli/json_writer.h"
 
@@ -26,7 +26,7 @@ struct Result {
 Result RunTool(const std::vector<std::string>& args) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunCli(args, out, err);
+  const int status = RunCli(args, out, err, kTestClock);
   return {status, out.str(), err.str()};
 }
 

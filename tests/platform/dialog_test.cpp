@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "platform/dialog.h"
-#include "platform/prompt.h"
+#include "scoped_prompt_answer.h"
 
 namespace astrivo {
 namespace {
@@ -30,22 +30,22 @@ const DialogTemplate& TestLayout() {
       kResizable | kMinMaxBoxes,
       {
           // id, kind, caption, picture, style, x, y, width, height (dialog units)
-          {kNoId, ControlKind::StaticText, "&Day", 0, kNoStyle, 5, 5, 30, 8},
-          {kDay, ControlKind::Edit, "", 0, kAlignRight | kBorder | kTabStop, 40, 5, 25, 14},
-          {kMonth, ControlKind::Edit, "", 0, kAlignRight | kBorder | kTabStop, 70, 5, 25, 14},
-          {kYear, ControlKind::Edit, "", 0, kAlignRight | kBorder | kTabStop, 100, 5, 25, 14},
-          {kToday, ControlKind::RadioButton, "&Today", 0, kNoStyle, 5, 30, 50, 10},
-          {kWeek, ControlKind::RadioButton, "This &Week", 0, kNoStyle, 60, 30, 50, 10},
-          {kSigns, ControlKind::DropDownList, "", 0, kUpperCase | kVScroll, 5, 45, 85, 140},
-          {kSubmit, ControlKind::PushButton, "&Submit", 0, kTabStop, 5, 65, 60, 14},
-          {kNoId, ControlKind::Picture, "", kTestPicture, kSunken | kBorder, 150, 30, 26, 24},
+          {kNoId, ControlKind::kStaticText, "&Day", 0, kNoStyle, 5, 5, 30, 8},
+          {kDay, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 40, 5, 25, 14},
+          {kMonth, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 70, 5, 25, 14},
+          {kYear, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 100, 5, 25, 14},
+          {kToday, ControlKind::kRadioButton, "&Today", 0, kNoStyle, 5, 30, 50, 10},
+          {kWeek, ControlKind::kRadioButton, "This &Week", 0, kNoStyle, 60, 30, 50, 10},
+          {kSigns, ControlKind::kDropDownList, "", 0, kUpperCase, 5, 45, 85, 140},
+          {kSubmit, ControlKind::kPushButton, "&Submit", 0, kTabStop, 5, 65, 60, 14},
+          {kNoId, ControlKind::kPicture, "", kTestPicture, kSunken | kBorder, 150, 30, 26, 24},
       }};
   return layout;
 }
 
 class TestDialog : public Dialog {
  public:
-  TestDialog() : Dialog(TestLayout()) {}
+  TestDialog() : Dialog(TestLayout(), {}, nullptr, TestPrompts()) {}
 
   int day = 1;
   int month = 1;
@@ -203,7 +203,7 @@ class DialogTest : public QObject {
     dialog.ControlAs<QLineEdit>(kDay)->setText(QStringLiteral("abc"));
     QVERIFY(!dialog.UpdateData(true));
     QCOMPARE(prompts.size(), 1);
-    Prompt(&dialog, QStringLiteral("after"));
+    TestPrompts().Prompt(&dialog, QStringLiteral("after"));
     QCOMPARE(prompts.size(), 2);  // the guard was released; the read nested in it was not shown
   }
 };

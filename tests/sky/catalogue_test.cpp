@@ -139,7 +139,7 @@ TEST(ZodiacConversionTest, CoordinatesAndStarPlacement) {
   for (const auto& c : stars) {
     SCOPED_TRACE(c.rightAscension);
     const Star star("test", c.rightAscension, c.declination);
-    EXPECT_DOUBLE_EQ(star.Component(0), kStarSphereRadius);
+    EXPECT_DOUBLE_EQ(star.Component(0), kSkySphereRadius);
     EXPECT_NEAR(star.Component(1), c.longitude, c.tolerance);
     EXPECT_NEAR(star.Component(2), c.latitude, c.tolerance);
   }

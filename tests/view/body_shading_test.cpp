@@ -66,7 +66,7 @@ TEST_F(BodyShadingTest, EachPlanetShowsItsColourLitByTheSunAlone) {
     const Planet& body = *view_->Scene().BodyAt(c.index);
     ASSERT_EQ(body.name, c.name);
     Planet probe;
-    probe.colour = body.colour;
+    probe.color = body.color;
     probe.radius = 1.0;
     probe.Set(0.0, 4.0, 0.0);
     for (bool fromSun : {true, false}) {
@@ -102,7 +102,7 @@ TEST_F(BodyShadingTest, SightMarkIsACrossWithALineFromTheEarth) {
   Planet earth;
   earth.Set(1.0, -1.0, 0.0);
   Planet mars(&earth, "MARS", 0);
-  mars.colour = {1.0f, 0.0f, 0.0f};
+  mars.color = {1.0f, 0.0f, 0.0f};
   mars.radius = 0.01;
   mars.Set(-40.0, 0.0, 0.0);  // the sphere far out of view
   mars.sight = SphericalPoint(5.0, 90.0, 0.0, Vec3());

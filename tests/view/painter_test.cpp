@@ -83,7 +83,7 @@ TEST_F(PainterTest, BannerReadsFromOutsideAndIsCulledFromTheEarth) {
 TEST_F(PainterTest, TrailFadesFromThePlanetColourToBlack) {
   Planet earth;
   Planet mars(&earth, "MARS", 0);
-  mars.colour = {1.0f, 0.5f, 0.25f};
+  mars.color = {1.0f, 0.5f, 0.25f};
   mars.radius = 0.01;
   // 100 points along the ecliptic from longitude 100 (oldest) to 80 (newest).
   constexpr int kPoints = 100;
@@ -117,7 +117,7 @@ TEST_F(PainterTest, LinesKeepTheirWidthAtAnyPixelRatio) {
   const double ratio = view_->devicePixelRatio();
   Planet earth;
   Planet body(&earth, "TEST", 0);
-  body.colour = {1.0f, 1.0f, 1.0f};
+  body.color = {1.0f, 1.0f, 1.0f};
   body.radius = 0.01;
   constexpr int kPoints = 100;  // longitude 60 (oldest) to 120 (newest) along the ecliptic
   for (int i = 0; i < kPoints; ++i) {

@@ -22,6 +22,8 @@
 #include <QStringList>
 #include <QTransform>
 
+#include "astrivo/build_facts.h"
+#include "sky/sign_table.h"
 #include "tools/artwork/program_icon.h"
 #include "tools/artwork/star_path.h"
 
@@ -42,29 +44,6 @@ constexpr int kTextOutlineSize = 200;  // pixels; text is laid out large, then s
 
 const QColor kBannerYellow(192, 192, 0);  // the sign banners' letter colour
 
-struct BannerArt {
-  int id;
-  const char* name;
-  int width;   // pixels
-  int height;  // pixels
-};
-
-// Picture id, upper-case sign name and the banner's exact size, in sign order.
-constexpr std::array<BannerArt, 12> kBanners{{
-    {150, "AQUARIUS", 476, 83},
-    {151, "PISCES", 360, 79},
-    {152, "ARIES", 313, 76},
-    {163, "TAURUS", 362, 73},
-    {156, "GEMINI", 360, 76},
-    {158, "CANCER", 365, 79},
-    {157, "LEO", 193, 74},
-    {162, "VIRGO", 311, 75},
-    {159, "LIBRA", 314, 76},
-    {153, "SCORPIO", 422, 73},
-    {164, "SAGITTARIUS", 653, 79},
-    {161, "CAPRICORN", 539, 77},
-}};
-
 constexpr int kStarGlowId = 149;
 constexpr int kStarGlowSize = 200;     // pixels, square
 constexpr double kGlowCentre = 248.0;  // grey level at the centre
@@ -79,7 +58,6 @@ constexpr int kInputHeight = 93;
 constexpr int kAboutId = 176;
 constexpr int kAboutWidth = 299;
 constexpr int kAboutHeight = 212;
-constexpr std::array<int, 7> kIconSizes{16, 24, 32, 48, 64, 128, 256};  // pixels
 
 struct Fonts {
   QString sansBold;
@@ -170,16 +148,17 @@ QImage StarGlow() {
   return image;
 }
 
-QImage Banner(const BannerArt& banner, const Fonts& fonts) {
-  QImage image = BlackPicture(banner.width, banner.height);
+// Each sign's banner: its list name without the trailing blank, at the size the table gives.
+QImage Banner(const astrivo::SignFacts& banner, const Fonts& fonts) {
+  QImage image = BlackPicture(banner.bannerWidth, banner.bannerHeight);
   QPainter painter(&image);
   Smooth(painter);
   // Letters fill about seven tenths of the height; the widths of the sign table leave room
   // at the sides for every name at that height.
-  const double textHeight = banner.height * 0.70;
-  const QRectF box(banner.width * 0.04, (banner.height - textHeight) / 2.0, banner.width * 0.92,
-                   textHeight);
-  const QPainterPath text = FittedText(QString::fromLatin1(banner.name),
+  const double textHeight = banner.bannerHeight * 0.70;
+  const QRectF box(banner.bannerWidth * 0.04, (banner.bannerHeight - textHeight) / 2.0,
+                   banner.bannerWidth * 0.92, textHeight);
+  const QPainterPath text = FittedText(QString::fromLatin1(banner.listName).trimmed(),
                                        MakeFont(fonts.serifBold, true, false), box, 6.0);
   painter.fillPath(text, kBannerYellow);
   return image;
@@ -453,15 +432,15 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   bool ok = Save(StarGlow(), folder, PictureFile(kStarGlowId));
-  for (const BannerArt& banner : kBanners) {
-    ok = Save(Banner(banner, fonts), folder, PictureFile(banner.id)) && ok;
+  for (const astrivo::SignFacts& banner : astrivo::kSignTable) {
+    ok = Save(Banner(banner, fonts), folder, PictureFile(banner.bannerPicture)) && ok;
   }
   ok = Save(Clover(), folder, PictureFile(kFortuneId)) && ok;
   ok = Save(Heart(), folder, PictureFile(kRomanceId)) && ok;
   ok = Save(Coin(fonts), folder, PictureFile(kWealthId)) && ok;
   ok = Save(InputPicture(fonts), folder, PictureFile(kInputId)) && ok;
   ok = Save(AboutPicture(fonts), folder, PictureFile(kAboutId)) && ok;
-  for (int size : kIconSizes) {
+  for (int size : astrivo::kIconSizes) {
     ok = Save(astrivo::ProgramIcon(size), folder, QStringLiteral("astrivo-%1.png").arg(size)) && ok;
   }
   ok = SaveText(astrivo::ProgramIconSvg(), folder, QStringLiteral("astrivo.svg")) && ok;

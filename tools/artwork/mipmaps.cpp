@@ -22,8 +22,6 @@ namespace {
 constexpr int kStarGlowPicture = 149;
 constexpr int kComponents = 3;
 
-std::size_t RowBytes(int width) { return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4; }
-
 bool WriteLevels(int id, const QString& folder) {
   astrivo::Picture picture;
   if (!astrivo::LoadPicture(id, picture)) return false;
@@ -46,7 +44,7 @@ bool WriteLevels(int id, const QString& folder) {
     GLint h = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
-    std::vector<char> rows(RowBytes(w) * static_cast<std::size_t>(h));
+    std::vector<char> rows(astrivo::Picture::RowBytes(w) * static_cast<std::size_t>(h));
     glGetTexImage(GL_TEXTURE_2D, level, GL_BGR, GL_UNSIGNED_BYTE, rows.data());
     data.append(rows.data(), static_cast<qsizetype>(rows.size()));
     if (w == 1 && h == 1) break;

@@ -57,18 +57,18 @@ const Gradient kStarGold{
 
 QRadialGradient ToQt(const Gradient& gradient) {
   QRadialGradient result(gradient.centre, gradient.radius);
-  for (const auto& [offset, colour] : gradient.stops) result.setColorAt(offset, colour);
+  for (const auto& [offset, color] : gradient.stops) result.setColorAt(offset, color);
   return result;
 }
 
 QPointF MarkPoint(int sector, double radius) {
-  const double a = sector * kPi / (kSectors / 2);
+  const double a = sector * kPi / (kSectors / 2.0);
   return QPointF(kCentre + radius * std::cos(a), kCentre + radius * std::sin(a));
 }
 
 QString Number(double value) { return QString::number(value, 'f', 2); }
 
-QString SvgColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
+QString SvgColor(const QColor& color) { return color.name(QColor::HexRgb); }
 
 QString SvgGradient(const QString& id, const Gradient& gradient) {
   QString text = QStringLiteral(
@@ -76,9 +76,9 @@ QString SvgGradient(const QString& id, const Gradient& gradient) {
                      "cx=\"%2\" cy=\"%3\" r=\"%4\">\n")
                      .arg(id, Number(gradient.centre.x()), Number(gradient.centre.y()),
                           Number(gradient.radius));
-  for (const auto& [offset, colour] : gradient.stops) {
+  for (const auto& [offset, color] : gradient.stops) {
     text += QStringLiteral("   <stop offset=\"%1\" stop-color=\"%2\"/>\n")
-                .arg(Number(offset), SvgColour(colour));
+                .arg(Number(offset), SvgColor(color));
   }
   return text + QStringLiteral("  </radialGradient>\n");
 }
@@ -137,9 +137,9 @@ QString ProgramIconSvg() {
   svg += QStringLiteral(
              " <circle cx=\"%1\" cy=\"%1\" r=\"%2\" fill=\"url(#night)\" stroke=\"%3\" "
              "stroke-width=\"%4\"/>\n")
-             .arg(Number(kCentre), Number(kDiscRadius), SvgColour(kGold), Number(kRimWidth));
+             .arg(Number(kCentre), Number(kDiscRadius), SvgColor(kGold), Number(kRimWidth));
   svg += QStringLiteral(" <g stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\">\n")
-             .arg(SvgColour(kGold), Number(kMarkWidth));
+             .arg(SvgColor(kGold), Number(kMarkWidth));
   for (int sector = 0; sector < kSectors; ++sector) {
     const QPointF from = MarkPoint(sector, kMarkFrom);
     const QPointF to = MarkPoint(sector, kMarkTo);
@@ -150,7 +150,7 @@ QString ProgramIconSvg() {
   svg += QStringLiteral(
              " <circle cx=\"%1\" cy=\"%1\" r=\"%2\" fill=\"none\" stroke=\"%3\" "
              "stroke-opacity=\"%4\" stroke-width=\"%5\"/>\n")
-             .arg(Number(kCentre), Number(kRingRadius), SvgColour(kRingGold),
+             .arg(Number(kCentre), Number(kRingRadius), SvgColor(kRingGold),
                   Number(kRingGold.alphaF()), Number(kRingWidth));
   svg +=
       QStringLiteral(
@@ -158,7 +158,7 @@ QString ProgramIconSvg() {
           "stroke-linejoin=\"bevel\"/>\n")
           .arg(
               SvgPathData(StarPath(QPointF(kCentre, kCentre), kStarOuter, kStarInner, kStarPoints)),
-              SvgColour(kStarOutline), Number(kStarOutlineWidth));
+              SvgColor(kStarOutline), Number(kStarOutlineWidth));
   return svg + QStringLiteral("</svg>\n");
 }
 

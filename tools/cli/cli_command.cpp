@@ -7,9 +7,10 @@
 #include <set>
 #include <string_view>
 
+#include "astrivo/build_facts.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
-#include "sky/sign_names.h"
+#include "sky/sign_table.h"
 #include "sky/sky_scene.h"
 #include "tools/cli/date_argument.h"
 #include "tools/cli/json_writer.h"
@@ -18,7 +19,6 @@ namespace astrivo {
 
 namespace {
 
-constexpr std::string_view kVersion = "astrivo-cli 1.1";
 constexpr std::int64_t kMaxSpanDays = 366;  // one leap year
 
 // Each command's forms (one per line; a continuation is indented) and what it does; the general
@@ -182,7 +182,7 @@ void WriteDailyRatings(JsonWriter& json, SkyScene& scene, int signIndex, const C
   json.EndArray();
 }
 
-std::string Rate(const std::vector<std::string>& args) {
+std::string Rate(const std::vector<std::string>& args, const LocalClock& clock) {
   const Options options =
       ReadOptions("rate", args, {"--birth", "--period", "--today", "--from", "--to"}, {"--daily"});
   const CalendarDate birth = RequiredDate(options, "--birth", "rate");
@@ -203,7 +203,7 @@ std::string Rate(const std::vector<std::string>& args) {
     }
   } else {
     const std::optional<CalendarDate> today = DateOption(options, "--today");
-    span = SpanOfPeriod(ReadPeriod(options), today ? *today : CalendarDate());
+    span = SpanOfPeriod(ReadPeriod(options), today ? *today : CalendarDate(clock));
   }
   const std::int64_t days = span.last.GetDayNumber() - span.first.GetDayNumber() + 1;
   if (days > kMaxSpanDays) {
@@ -302,7 +302,8 @@ std::string Help(const std::vector<std::string>& args) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const LocalClock& clock) {
   std::string text;
   try {
     if (args.empty()) throw BadInput{"no command given"};
@@ -310,9 +311,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       text = Help(args);
     } else if (args[0] == "--version") {
       if (args.size() > 1) throw BadInput{"--version takes no other arguments"};
-      text = std::string(kVersion) + "\n";
+      text = std::string("astrivo-cli ") + kVersion + "\n";
     } else if (args[0] == "rate") {
-      text = Rate(args) + "\n";
+      text = Rate(args, clock) + "\n";
     } else if (args[0] == "bodies") {
       text = Bodies(args) + "\n";
     } else if (args[0] == "signs") {

@@ -8,12 +8,16 @@
 
 namespace astrivo {
 
+class LocalClock;
+
 constexpr int kExitSuccess = 0;
 constexpr int kExitOutputFailed = 1;  // the JSON could not be written
 constexpr int kExitBadInput = 2;      // one line on err says what was wrong
 
 // args excludes the program name. On success the whole JSON object and a newline go to out;
 // on bad input nothing goes to out.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Today (for --period without --today) comes from `clock`.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const LocalClock& clock);
 
 }  // namespace astrivo

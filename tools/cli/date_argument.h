@@ -9,10 +9,6 @@
 
 namespace astrivo {
 
-// The years the calendar's day numbers are continuous over.
-constexpr int kFirstAcceptedYear = 1901;
-constexpr int kLastAcceptedYear = 2099;
-
 // A real calendar date written exactly as YYYY-MM-DD with the year in 1901..2099; otherwise
 // nothing, and error says what was wrong (without naming the option).
 std::optional<CalendarDate> ParseDateArgument(std::string_view text, std::string& error);

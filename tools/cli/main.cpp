@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/local_clock.h"
 #include "tools/cli/cli_command.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return astrivo::RunCli(args, std::cout, std::cerr);
+  const astrivo::SystemClock clock{};
+  return astrivo::RunCli(args, std::cout, std::cerr, clock);
 }

@@ -1,20 +1,20 @@
 // astrivo-viewer: shows the sky of today with the planets' trails of the four months before,
-// in the view the main dialog will hold, with a tilt and a heading slider.
+// in the main dialog's view alone, with a tilt and a heading slider.
 #include <QApplication>
-#include <QDate>
 #include <QGridLayout>
 #include <QSlider>
 #include <QWidget>
 
+#include "engine/calendar_date.h"
 #include "view/sky_view.h"
 
 namespace {
 
-constexpr int kTraceDays = 120;  // days of trail behind today
-constexpr int kTilt = 30;        // the dialog's starting tilt
-
-// The program's day numbers count 1 January 2000 as day 1.
-qint64 DayNumber(const QDate& date) { return QDate(1999, 12, 31).daysTo(date); }
+constexpr int kTraceDays = 120;  // days of trail behind today: about the dialog's four months
+constexpr int kTilt = 30;        // degrees; the dialog's starting tilt
+constexpr int kTiltMin = 0, kTiltMax = 90;               // degrees, as the dialog's slider
+constexpr int kHeadingMin = -180, kHeadingMax = 180;     // degrees, as the dialog's slider
+constexpr int kWindowWidth = 1000, kWindowHeight = 700;  // pixels, a comfortable first size
 
 }  // namespace
 
@@ -33,14 +33,14 @@ int main(int argc, char* argv[]) {
   view->InitGL();
 
   astrivo::SkyScene& scene = view->Scene();
-  const qint64 today = DayNumber(QDate::currentDate());
+  const astrivo::DayNumber today = astrivo::CalendarDate().GetDayNumber();
   scene.ClearTrails();
-  for (qint64 day = today - kTraceDays; day <= today; ++day) scene.ShowDay(day);
+  for (astrivo::DayNumber day = today - kTraceDays; day <= today; ++day) scene.ShowDay(day);
   scene.tilt = kTilt;
-  tilt->setRange(0, 90);
+  tilt->setRange(kTiltMin, kTiltMax);
   tilt->setInvertedAppearance(true);
   tilt->setValue(kTilt);
-  heading->setRange(-180, 180);
+  heading->setRange(kHeadingMin, kHeadingMax);
   heading->setValue(-scene.heading);
   QObject::connect(tilt, &QSlider::valueChanged, [view](int value) {
     view->Scene().tilt = value;
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     view->Scene().heading = -value;
     view->Repaint();
   });
-  window.resize(1000, 700);
+  window.resize(kWindowWidth, kWindowHeight);
   window.show();
   return app.exec();
 }
