@@ -1,0 +1,176 @@
+// The bodies' colours, lights and lines read back pixel by pixel: each planet lit by the Sun
+// alone, the Sun's glow, the sight mark, and the trail's fade and width.
+#include "gl_frame.h"
+#include "view/sky_geometry.h"
+
+namespace astrivo {
+namespace {
+
+using BodyPainterTest = test::GlTest;
+
+// The frame's two lights: light 1 a point light at the Sun (the origin here), light 2 a dim
+// directional light from the viewer's upper right. Set with the matrices the draw will use.
+void SetLights() {
+  const GLfloat sunAmbient[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+  const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+  const GLfloat atSun[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+  const GLfloat viewerDiffuse[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+  const GLfloat fromViewer[4] = {1.0f, 1.0f, 1.0f, 0.0f};
+  glLightfv(GL_LIGHT1, GL_AMBIENT, sunAmbient);
+  glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
+  glLightfv(GL_LIGHT1, GL_POSITION, atSun);
+  glPushMatrix();
+  glLoadIdentity();  // fixed to the viewer
+  glLightfv(GL_LIGHT2, GL_DIFFUSE, viewerDiffuse);
+  glLightfv(GL_LIGHT2, GL_POSITION, fromViewer);
+  glPopMatrix();
+  glEnable(GL_LIGHT1);
+  glEnable(GL_LIGHT2);
+}
+
+// Whether `c` is (r, g, b) to within `tolerance` in every channel.
+bool Near(QRgb c, const int (&rgb)[3], int tolerance) {
+  return std::abs(qRed(c) - rgb[0]) <= tolerance && std::abs(qGreen(c) - rgb[1]) <= tolerance &&
+         std::abs(qBlue(c) - rgb[2]) <= tolerance;
+}
+
+std::string Rgb(QRgb c) {
+  return std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," + std::to_string(qBlue(c));
+}
+
+QRgb CentrePixel() {
+  const QImage frame = test::ReadFrame();
+  return frame.pixel(frame.width() / 2, frame.height() / 2);
+}
+
+// Each planet of the scene as a sphere of radius 1 at 4 units from the Sun, drawn right after
+// the Sun (as the frame draws them). Seen from the Sun, the middle of the sphere takes 0.2
+// (GL's global ambient) + 0.3 (light 1's ambient) + about 0.98 of light 1's diffuse (the
+// smooth normals nearest the middle lean 6 and 9 degrees): 1.48 times the colour. Seen from
+// behind, light 1 cannot reach it: 0.5 times the colour. Light 2 would add 0.17 times the
+// colour there, a glow left on from the Sun (0.9, 0.4, 0) more. The colours are the bodies'
+// table: EARTH (0, 1, 1), MERCURY (0.8, 0.8, 1), VENUS (0, 1, 0), MARS (1, 0, 0), JUPITER
+// (0, 0.5, 1). Then the Sun face on: emission (0.9, 0.4, 0) + global ambient 0.2 + light 2's
+// 0.3 at about 0.58 (its direction against the normal), red clipped; light 1's ambient would
+// add 0.3 to green and blue.
+TEST_F(BodyPainterTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
+  const struct {
+    int index;    // in the scene's body list
+    int lit[3];   // 1.48 x colour x 255, clipped
+    int dark[3];  // 0.5 x colour x 255
+  } cases[] = {{0, {0, 255, 255}, {0, 128, 128}},
+               {2, {255, 255, 255}, {102, 102, 128}},
+               {3, {0, 255, 0}, {0, 128, 0}},
+               {4, {255, 0, 0}, {128, 0, 0}},
+               {5, {0, 189, 255}, {0, 64, 128}}};
+  GlBodyPainter& painter = view_->Renderer().Bodies();
+  Sun sun;
+  sun.radius = 0.25;
+  for (const auto& c : cases) {
+    const Planet& body = *view_->Scene().BodyAt(c.index);
+    Planet probe;
+    probe.colour = body.colour;
+    probe.radius = 1.0;
+    probe.Set(0.0, 4.0, 0.0);
+    for (bool fromSun : {true, false}) {
+      test::LookAt(Vec3(0.0, fromSun ? 0.5 : 8.0, 0.0), probe);
+      SetLights();
+      painter.DrawSun(sun);
+      painter.DrawPlanet(probe);
+      const QRgb pixel = CentrePixel();
+      EXPECT_TRUE(Near(pixel, fromSun ? c.lit : c.dark, 6))
+          << body.name << (fromSun ? " lit side " : " dark side ") << Rgb(pixel);
+    }
+  }
+  test::LookAt(Vec3(0.0, -2.0, 0.0), sun);
+  SetLights();
+  painter.DrawSun(sun);
+  const QRgb pixel = CentrePixel();
+  EXPECT_TRUE(Near(pixel, {255, 197, 95}, 12)) << "the Sun " << Rgb(pixel);
+}
+
+// The sight mark: a cross of two 4-degree diagonals where the planet is seen on the sphere of
+// radius 5 round the Earth, and a line from the Earth to it, all in the planet's colour.
+TEST_F(BodyPainterTest, SightMarkIsACrossWithALineFromTheEarth) {
+  Planet earth;
+  earth.Set(1.0, -1.0, 0.0);
+  Planet mars(&earth, "MARS", 0);
+  mars.colour = {1.0f, 0.0f, 0.0f};
+  mars.Set(-40.0, 0.0, 0.0);  // the sphere far out of view
+  mars.sight = SphericalPoint(5.0, 90.0, 0.0, Vec3());
+  test::LookAt(Vec3(8.0, -5.5, 7.0), Vec3(1.0, 1.5, 0.0));
+  SetLights();
+  view_->Renderer().Bodies().DrawPlanet(mars);
+  const QImage frame = test::ReadFrame();
+  const auto redAt = [&frame](const Vec3& from, const Vec3& to, double t) {
+    Vec3 point = to;
+    point.Subtract(from).Scale(t).Add(from);
+    const auto red = [](QRgb c) { return qRed(c) > 40 && qGreen(c) < 20 && qBlue(c) < 20; };
+    return test::Sum(frame, test::Around(test::Project(point), 1), red) > 0;
+  };
+  for (double t : {0.2, 0.5, 0.8}) {
+    EXPECT_TRUE(redAt(earth, SphericalPoint(5.0, 90.0, 0.0, earth), t)) << "line at " << t;
+  }
+  for (double t : {0.15, 0.85}) {
+    EXPECT_TRUE(
+        redAt(SphericalPoint(5.0, 88.0, -2.0, earth), SphericalPoint(5.0, 92.0, 2.0, earth), t))
+        << "rising arm at " << t;
+    EXPECT_TRUE(
+        redAt(SphericalPoint(5.0, 88.0, 2.0, earth), SphericalPoint(5.0, 92.0, -2.0, earth), t))
+        << "falling arm at " << t;
+  }
+}
+
+// Run at device pixel ratios 1, 1.5, 2 and 3 (see CMakeLists.txt). A trail of 100 points
+// along the ecliptic from longitude 104 (oldest) to 76 (newest): point k (1 = newest) is drawn
+// at 1 - k/100 of the colour, the oldest at black. It is 2 pixels wide at 100 %, a sign's ring
+// below it 1 (its 0.5 unsmoothed is drawn as 1), so r times that in device pixels at ratio r.
+TEST_F(BodyPainterTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
+  Planet earth;
+  Planet mars(&earth, "MARS", 0);
+  mars.colour = {1.0f, 0.5f, 0.25f};
+  constexpr int kPoints = 100;
+  for (int i = 0; i < kPoints; ++i) {
+    mars.trail.PushFront(SphericalPoint(5.0, 104.0 - 28.0 * i / (kPoints - 1), 0.0, Vec3()));
+  }
+  mars.sight = SphericalPoint(5.0, 170.0, 0.0, Vec3());  // the sight mark out of view
+  mars.Set(0.0, -30.0, 0.0);                             // the sphere behind the camera
+  ZodiacSign sign("Test", 0.0, 0, 100.0);
+  sign.Set(5.0, 90.0, -4.0);
+  sign.ringRadius = 2.0;  // its top, latitude -2, lies below the trail
+  test::LookAt(Vec3(), SphericalPoint(5.0, 90.0, -1.0, Vec3()));
+  view_->Renderer().Bodies().DrawPlanet(mars);
+  view_->Renderer().Signs().DrawRing(sign, Vec3());
+  const QImage frame = test::ReadFrame();
+  for (int k : {15, 25, 50, 75, 95}) {
+    const double f = 1.0 - k / 100.0;
+    const auto close = [f](QRgb c) {
+      return std::abs(qRed(c) - f * 255) <= 8 && std::abs(qGreen(c) - f * 127.5) <= 8 &&
+             std::abs(qBlue(c) - f * 63.75) <= 8;
+    };
+    const QRect at = test::Around(test::Project(*mars.trail.At(k - 1)), 1);
+    EXPECT_GT(test::Sum(frame, at, close), 0) << "point " << k << " should be at " << f;
+  }
+  const QPoint oldest = test::Project(*mars.trail.At(kPoints - 1));
+  EXPECT_LT(test::Sum(frame, test::Around(oldest, 1), test::Light), 60);
+
+  const double ratio = view_->devicePixelRatio();
+  const auto thickness = [&](const Vec3& point, auto lit) {
+    const QPoint at = test::Project(point);
+    const int reach = static_cast<int>(6 * ratio);
+    return test::Sum(frame, QRect(at.x(), at.y() - reach, 1, 2 * reach + 1), lit);
+  };
+  // At longitude 80 the trail is at 0.86 of its colour, a light of 384 in the middle.
+  const long trail = thickness(SphericalPoint(5.0, 80.0, 0.0, Vec3()),
+                               [](QRgb c) { return test::Light(c) > 115; });
+  const long ring = thickness(SphericalPoint(5.0, 90.0, -2.0, Vec3()), [](QRgb c) {
+    return qRed(c) == qGreen(c) && std::abs(qRed(c) - 128) <= 2;
+  });
+  EXPECT_GE(trail, std::floor(2 * ratio)) << "ratio " << ratio;
+  EXPECT_LE(trail, std::ceil(2 * ratio) + 1) << "ratio " << ratio;
+  EXPECT_GE(ring, std::floor(ratio)) << "ratio " << ratio;
+  EXPECT_LE(ring, std::ceil(ratio) + 1) << "ratio " << ratio;
+}
+
+}  // namespace
+}  // namespace astrivo
