@@ -29,38 +29,30 @@ TEST(CalendarDateTest, StepsAcrossMonthsAndYears) {
   enum Step { kNext, kPrevious, kSubtract4, kMonthEnd };
   const struct {
     Step step;
-    int day, month, year, toDay, toMonth, toYear;
+    CalendarDate from, to;
   } cases[] = {
-      {kSubtract4, 30, 6, 2004, 29, 2, 2004},
-      {kSubtract4, 15, 2, 2004, 15, 10, 2003},
-      {kSubtract4, 10, 1, 2005, 10, 9, 2004},
-      {kSubtract4, 31, 3, 2001, 30, 11, 2000},
-      {kSubtract4, 31, 7, 2004, 31, 3, 2004},
-      {kMonthEnd, 3, 2, 2000, 29, 2, 2000},
-      {kMonthEnd, 3, 2, 1900, 28, 2, 1900},
-      {kMonthEnd, 3, 2, 2100, 28, 2, 2100},
-      {kNext, 28, 2, 2100, 1, 3, 2100},
-      {kPrevious, 1, 3, 2000, 29, 2, 2000},
-      {kNext, 31, 12, 2099, 1, 1, 2100},
-      {kPrevious, 1, 1, 1901, 31, 12, 1900},
+      // clang-format off
+      {kSubtract4, {30, 6, 2004}, {29, 2, 2004}},  {kSubtract4, {15, 2, 2004}, {15, 10, 2003}},
+      {kSubtract4, {10, 1, 2005}, {10, 9, 2004}},  {kSubtract4, {31, 3, 2001}, {30, 11, 2000}},
+      {kSubtract4, {31, 7, 2004}, {31, 3, 2004}},  {kMonthEnd, {3, 2, 2000}, {29, 2, 2000}},
+      {kMonthEnd, {3, 2, 1900}, {28, 2, 1900}},    {kMonthEnd, {3, 2, 2100}, {28, 2, 2100}},
+      {kNext, {28, 2, 2100}, {1, 3, 2100}},        {kPrevious, {1, 3, 2000}, {29, 2, 2000}},
+      {kNext, {31, 12, 2099}, {1, 1, 2100}},       {kPrevious, {1, 1, 1901}, {31, 12, 1900}},
       // At the edges of the int range a step saturates instead of overflowing (the sanitizer
       // build catches any signed overflow).
-      {kNext, 31, 12, INT_MAX, 1, 1, INT_MAX},
-      {kPrevious, 1, 1, INT_MIN, 31, 12, INT_MIN},
-      {kSubtract4, 1, 1, INT_MIN, 1, 9, INT_MIN},
-      {kMonthEnd, 1, 2, INT_MIN, 29, 2, INT_MIN},
+      {kNext, {31, 12, INT_MAX}, {1, 1, INT_MAX}}, {kPrevious, {1, 1, INT_MIN}, {31, 12, INT_MIN}},
+      {kSubtract4, {1, 1, INT_MIN}, {1, 9, INT_MIN}}, {kMonthEnd, {1, 2, INT_MIN}, {29, 2, INT_MIN}},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message()
-                 << "step " << c.step << " from " << c.day << "." << c.month << "." << c.year);
-    CalendarDate date(c.day, c.month, c.year);
+    CalendarDate date(c.from);
     if (c.step == kNext) date.NextDay();
     if (c.step == kPrevious) date.PreviousDay();
     if (c.step == kSubtract4) date.SubtractMonths(4);
     if (c.step == kMonthEnd) date.ToMonthEnd();
-    EXPECT_EQ(date.Day(), c.toDay);
-    EXPECT_EQ(date.Month(), c.toMonth);
-    EXPECT_EQ(date.Year(), c.toYear);
+    EXPECT_EQ(date.GetDayNumber(), c.to.GetDayNumber())
+        << "step " << c.step << " from day " << c.from.GetDayNumber();
+    EXPECT_EQ(date.Day(), c.to.Day()) << "step " << c.step << " from " << c.from.GetDayNumber();
   }
 }
 
@@ -70,6 +62,7 @@ TEST(PeriodTest, SpansForEachChoice) {
     Period period;
     CalendarDate today, first, last;
   } cases[] = {
+      // clang-format off
       {"today", Period::kToday, {16, 6, 2004}, {16, 6, 2004}, {16, 6, 2004}},
       {"tomorrow across a year", Period::kTomorrow, {31, 12, 2003}, {1, 1, 2004}, {1, 1, 2004}},
       {"week of a Wednesday", Period::kThisWeek, {16, 6, 2004}, {14, 6, 2004}, {20, 6, 2004}},
@@ -78,6 +71,7 @@ TEST(PeriodTest, SpansForEachChoice) {
       {"week across a year", Period::kThisWeek, {1, 1, 2000}, {27, 12, 1999}, {2, 1, 2000}},
       {"leap February", Period::kThisMonth, {10, 2, 2004}, {1, 2, 2004}, {29, 2, 2004}},
       {"December", Period::kThisMonth, {31, 12, 2099}, {1, 12, 2099}, {31, 12, 2099}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

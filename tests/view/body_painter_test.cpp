@@ -11,36 +11,29 @@ using BodyPainterTest = test::GlTest;
 // The frame's two lights: light 1 a point light at the Sun (the origin here), light 2 a dim
 // directional light from the viewer's upper right. Set with the matrices the draw will use.
 void SetLights() {
-  const GLfloat sunAmbient[4] = {0.3f, 0.3f, 0.3f, 1.0f};
-  const GLfloat white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-  const GLfloat atSun[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-  const GLfloat viewerDiffuse[4] = {0.3f, 0.3f, 0.3f, 1.0f};
+  const GLfloat dim[4] = {0.3f, 0.3f, 0.3f, 1.0f}, white[4] = {1, 1, 1, 1}, atSun[4] = {0, 0, 0, 1};
   const GLfloat fromViewer[4] = {1.0f, 1.0f, 1.0f, 0.0f};
-  glLightfv(GL_LIGHT1, GL_AMBIENT, sunAmbient);
+  glLightfv(GL_LIGHT1, GL_AMBIENT, dim);
   glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
   glLightfv(GL_LIGHT1, GL_POSITION, atSun);
   glPushMatrix();
   glLoadIdentity();  // fixed to the viewer
-  glLightfv(GL_LIGHT2, GL_DIFFUSE, viewerDiffuse);
+  glLightfv(GL_LIGHT2, GL_DIFFUSE, dim);
   glLightfv(GL_LIGHT2, GL_POSITION, fromViewer);
   glPopMatrix();
   glEnable(GL_LIGHT1);
   glEnable(GL_LIGHT2);
 }
 
-// Whether `c` is (r, g, b) to within `tolerance` in every channel.
-bool Near(QRgb c, const int (&rgb)[3], int tolerance) {
-  return std::abs(qRed(c) - rgb[0]) <= tolerance && std::abs(qGreen(c) - rgb[1]) <= tolerance &&
-         std::abs(qBlue(c) - rgb[2]) <= tolerance;
-}
-
-std::string Rgb(QRgb c) {
-  return std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," + std::to_string(qBlue(c));
-}
-
-QRgb CentrePixel() {
+// Whether the frame's middle pixel is `rgb` to within `tolerance` in every channel.
+testing::AssertionResult CentreIs(const int (&rgb)[3], int tolerance) {
   const QImage frame = test::ReadFrame();
-  return frame.pixel(frame.width() / 2, frame.height() / 2);
+  const QRgb c = frame.pixel(frame.width() / 2, frame.height() / 2);
+  const bool near = std::abs(qRed(c) - rgb[0]) <= tolerance &&
+                    std::abs(qGreen(c) - rgb[1]) <= tolerance &&
+                    std::abs(qBlue(c) - rgb[2]) <= tolerance;
+  return (near ? testing::AssertionSuccess() : testing::AssertionFailure())
+         << qRed(c) << "," << qGreen(c) << "," << qBlue(c);
 }
 
 // Each planet of the scene as a sphere of radius 1 at 4 units from the Sun, drawn right after
@@ -58,11 +51,13 @@ TEST_F(BodyPainterTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
     int index;    // in the scene's body list
     int lit[3];   // 1.48 x colour x 255, clipped
     int dark[3];  // 0.5 x colour x 255
-  } cases[] = {{0, {0, 255, 255}, {0, 128, 128}},
-               {2, {255, 255, 255}, {102, 102, 128}},
-               {3, {0, 255, 0}, {0, 128, 0}},
-               {4, {255, 0, 0}, {128, 0, 0}},
-               {5, {0, 189, 255}, {0, 64, 128}}};
+  } cases[] = {
+      // clang-format off
+      {0, {0, 255, 255}, {0, 128, 128}}, {2, {255, 255, 255}, {102, 102, 128}},
+      {3, {0, 255, 0}, {0, 128, 0}},     {4, {255, 0, 0}, {128, 0, 0}},
+      {5, {0, 189, 255}, {0, 64, 128}},
+      // clang-format on
+  };
   GlBodyPainter& painter = view_->Renderer().Bodies();
   Sun sun;
   sun.radius = 0.25;
@@ -77,16 +72,14 @@ TEST_F(BodyPainterTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
       SetLights();
       painter.DrawSun(sun);
       painter.DrawPlanet(probe);
-      const QRgb pixel = CentrePixel();
-      EXPECT_TRUE(Near(pixel, fromSun ? c.lit : c.dark, 6))
-          << body.name << (fromSun ? " lit side " : " dark side ") << Rgb(pixel);
+      EXPECT_TRUE(CentreIs(fromSun ? c.lit : c.dark, 6))
+          << body.name << (fromSun ? " lit" : " dark");
     }
   }
   test::LookAt(Vec3(0.0, -2.0, 0.0), sun);
   SetLights();
   painter.DrawSun(sun);
-  const QRgb pixel = CentrePixel();
-  EXPECT_TRUE(Near(pixel, {255, 197, 95}, 12)) << "the Sun " << Rgb(pixel);
+  EXPECT_TRUE(CentreIs({255, 197, 95}, 12)) << "the Sun";
 }
 
 // The sight mark: a cross of two 4-degree diagonals where the planet is seen on the sphere of
@@ -102,22 +95,19 @@ TEST_F(BodyPainterTest, SightMarkIsACrossWithALineFromTheEarth) {
   SetLights();
   view_->Renderer().Bodies().DrawPlanet(mars);
   const QImage frame = test::ReadFrame();
-  const auto redAt = [&frame](const Vec3& from, const Vec3& to, double t) {
-    Vec3 point = to;
-    point.Subtract(from).Scale(t).Add(from);
-    const auto red = [](QRgb c) { return qRed(c) > 40 && qGreen(c) < 20 && qBlue(c) < 20; };
-    return test::Sum(frame, test::Around(test::Project(point), 1), red) > 0;
+  const auto at = [&earth](double longitude, double latitude) {
+    return SphericalPoint(5.0, longitude, latitude, earth);
   };
-  for (double t : {0.2, 0.5, 0.8}) {
-    EXPECT_TRUE(redAt(earth, SphericalPoint(5.0, 90.0, 0.0, earth), t)) << "line at " << t;
-  }
-  for (double t : {0.15, 0.85}) {
-    EXPECT_TRUE(
-        redAt(SphericalPoint(5.0, 88.0, -2.0, earth), SphericalPoint(5.0, 92.0, 2.0, earth), t))
-        << "rising arm at " << t;
-    EXPECT_TRUE(
-        redAt(SphericalPoint(5.0, 88.0, 2.0, earth), SphericalPoint(5.0, 92.0, -2.0, earth), t))
-        << "falling arm at " << t;
+  const std::pair<Vec3, Vec3> strokes[] = {
+      {earth, at(90, 0)}, {at(88, -2), at(92, 2)}, {at(88, 2), at(92, -2)}};
+  for (const auto& [from, to] : strokes) {
+    for (double t : {0.15, 0.85}) {
+      Vec3 point = to;
+      point.Subtract(from).Scale(t).Add(from);
+      const auto red = [](QRgb c) { return qRed(c) > 40 && qGreen(c) < 20 && qBlue(c) < 20; };
+      EXPECT_GT(test::Sum(frame, test::Around(test::Project(point), 1), red), 0)
+          << "the stroke ending at " << to.Component(0) << "," << to.Component(1) << " at " << t;
+    }
   }
 }
 
@@ -166,10 +156,8 @@ TEST_F(BodyPainterTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
   const long ring = thickness(SphericalPoint(5.0, 90.0, -2.0, Vec3()), [](QRgb c) {
     return qRed(c) == qGreen(c) && std::abs(qRed(c) - 128) <= 2;
   });
-  EXPECT_GE(trail, std::floor(2 * ratio)) << "ratio " << ratio;
-  EXPECT_LE(trail, std::ceil(2 * ratio) + 1) << "ratio " << ratio;
-  EXPECT_GE(ring, std::floor(ratio)) << "ratio " << ratio;
-  EXPECT_LE(ring, std::ceil(ratio) + 1) << "ratio " << ratio;
+  EXPECT_TRUE(trail >= std::floor(2 * ratio) && trail <= std::ceil(2 * ratio) + 1) << trail;
+  EXPECT_TRUE(ring >= std::floor(ratio) && ring <= std::ceil(ratio) + 1) << ring;
 }
 
 }  // namespace

@@ -92,15 +92,11 @@ inline QRect Around(QPoint centre, int radius) {
 
 // Window coordinates of a scene point under the current matrices and viewport.
 inline QPoint Project(const Vec3& point) {
-  GLdouble modelview[16];
-  GLdouble projection[16];
+  GLdouble modelview[16], projection[16], x = 0, y = 0, z = 0;
   GLint viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
-  GLdouble x = 0;
-  GLdouble y = 0;
-  GLdouble z = 0;
   gluProject(point.Component(0), point.Component(1), point.Component(2), modelview, projection,
              viewport, &x, &y, &z);
   return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};

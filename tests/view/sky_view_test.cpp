@@ -22,19 +22,16 @@ TEST_F(SkyViewTest, InitGlMakesADoubleBufferedSurfaceAndATextureForEverySign) {
   EXPECT_TRUE(format.depthBufferSize() >= 16 && format.stencilBufferSize() == 8 &&
               !view_->Context()->isOpenGLES());
   const SkyScene& scene = view_->Scene();
-  std::set<unsigned int> names{view_->StarTexture()};
-  EXPECT_NE(view_->StarTexture(), 0u);
+  std::set<unsigned int> names{0, view_->StarTexture()};
   for (int i = 0; i < scene.SignCount(); ++i) {
     EXPECT_TRUE(names.insert(scene.SignAt(i)->bannerTexture).second) << scene.SignAt(i)->label;
   }
-  EXPECT_EQ(names.count(0), 0u);
-  const unsigned int firstBanner = scene.SignAt(0)->bannerTexture;
-  EXPECT_EQ(view_->InitGL(), 1);  // runs once: a second call makes nothing new
-  EXPECT_EQ(scene.SignAt(0)->bannerTexture, firstBanner);
+  EXPECT_EQ(names.size(), 14u) << "a texture of its own for the stars and every banner";
 }
 
-// Also run at device pixel ratios 1.5, 2 and 3 (see CMakeLists.txt).
-TEST_F(SkyViewTest, PaintReleasesTheContextAndResizeSetsTheDevicePixelViewport) {
+// Also run at device pixel ratios 1.5, 2 and 3 (see CMakeLists.txt). A re-parent or a screen
+// change makes a new native surface: new GL resources, the same scene.
+TEST_F(SkyViewTest, DevicePixelViewportAndANewSurfaceThatKeepsTheScene) {
   SkyView view;  // its own, so that the shared view keeps its size
   ASSERT_NO_FATAL_FAILURE(test::Show(view, QSize(240, 240)));
   view.Paint();
@@ -42,7 +39,7 @@ TEST_F(SkyViewTest, PaintReleasesTheContextAndResizeSetsTheDevicePixelViewport) 
   view.resize(400, 250);
   QResizeEvent resize(QSize(400, 250), QSize(240, 240));
   QCoreApplication::sendEvent(&view, &resize);
-  EXPECT_EQ(QOpenGLContext::currentContext(), view.Context());
+  EXPECT_EQ(QOpenGLContext::currentContext(), view.Context()) << "a resize leaves it current";
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(QSize(viewport[2], viewport[3]), QSize(400, 250) * view.devicePixelRatio());
@@ -51,29 +48,15 @@ TEST_F(SkyViewTest, PaintReleasesTheContextAndResizeSetsTheDevicePixelViewport) 
   if (const char* expected = std::getenv("ASTRIVO_EXPECT_DPR")) {
     EXPECT_DOUBLE_EQ(view.devicePixelRatio(), std::atof(expected));
   }
-}
 
-// A re-parent or a screen change makes a new native surface: new GL resources, the same scene.
-TEST_F(SkyViewTest, NewSurfaceGetsNewGlResourcesAndKeepsTheScene) {
-  SkyView view;
-  ASSERT_NO_FATAL_FAILURE(test::Show(view, QSize(480, 480)));
-  SkyScene& scene = view.Scene();
-  for (int day = 9180; day <= 9300; ++day) scene.ShowDay(day);
-  scene.heading = 149;  // Leo's banner faces the camera
   view.destroy();
   EXPECT_EQ(view.Context(), nullptr);
-  EXPECT_EQ(view.StarTexture(), 0u);
-  EXPECT_EQ(scene.SignAt(6)->bannerTexture, 0u) << "a name the next context would not know";
+  EXPECT_EQ(view.Scene().SignAt(6)->bannerTexture, 0u) << "a name the next context would not know";
+  view.Scene().heading = 149;
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  ASSERT_NE(view.Context(), nullptr);
-  EXPECT_NE(view.StarTexture(), 0u);
-  EXPECT_EQ(scene.heading, 149);
-  EXPECT_EQ(scene.BodyAt(5)->trail.Count(), 121);
-  view.Context()->makeCurrent(&view);
-  view.Renderer().Render(scene);
-  const QImage frame = test::ReadFrame();
-  EXPECT_GT(test::Sum(frame, frame.rect(), test::LetterYellow), 20) << "Leo's banner is drawn";
+  EXPECT_TRUE(view.StarTexture() != 0 && view.Scene().SignAt(6)->bannerTexture != 0);
+  EXPECT_EQ(view.Scene().heading, 149);
 }
 
 // Run on the offscreen platform and on xcb without a GL integration (see CMakeLists.txt).
