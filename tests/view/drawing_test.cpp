@@ -1,12 +1,15 @@
-// The bodies' colours, lights and lines read back pixel by pixel: each planet lit by the Sun
-// alone, the Sun's glow, the sight mark, and the trail's fade and width.
+// The sky's drawing read back pixel by pixel from a real context: each planet lit by the Sun
+// alone, the Sun's glow, the sight mark, the trail's fade and width, star sprites, then the
+// whole frame at a known day and the state it leaves behind.
+#include <vector>
+
 #include "gl_frame.h"
 #include "view/sky_geometry.h"
 
 namespace astrivo {
 namespace {
 
-using BodyPainterTest = test::GlTest;
+using DrawingTest = test::GlTest;
 
 // The frame's two lights: light 1 a point light at the Sun (the origin here), light 2 a dim
 // directional light from the viewer's upper right. Set with the matrices the draw will use.
@@ -46,7 +49,7 @@ testing::AssertionResult CentreIs(const int (&rgb)[3], int tolerance) {
 // (0, 0.5, 1). Then the Sun face on: emission (0.9, 0.4, 0) + global ambient 0.2 + light 2's
 // 0.3 at about 0.58 (its direction against the normal), red clipped; light 1's ambient would
 // add 0.3 to green and blue.
-TEST_F(BodyPainterTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
+TEST_F(DrawingTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
   const struct {
     int index;    // in the scene's body list
     int lit[3];   // 1.48 x colour x 255, clipped
@@ -84,7 +87,7 @@ TEST_F(BodyPainterTest, EachPlanetLitByTheSunAloneAndTheSunByItsGlow) {
 
 // The sight mark: a cross of two 4-degree diagonals where the planet is seen on the sphere of
 // radius 5 round the Earth, and a line from the Earth to it, all in the planet's colour.
-TEST_F(BodyPainterTest, SightMarkIsACrossWithALineFromTheEarth) {
+TEST_F(DrawingTest, SightMarkIsACrossWithALineFromTheEarth) {
   Planet earth;
   earth.Set(1.0, -1.0, 0.0);
   Planet mars(&earth, "MARS", 0);
@@ -115,7 +118,7 @@ TEST_F(BodyPainterTest, SightMarkIsACrossWithALineFromTheEarth) {
 // along the ecliptic from longitude 104 (oldest) to 76 (newest): point k (1 = newest) is drawn
 // at 1 - k/100 of the colour, the oldest at black. It is 2 pixels wide at 100 %, a sign's ring
 // below it 1 (its 0.5 unsmoothed is drawn as 1), so r times that in device pixels at ratio r.
-TEST_F(BodyPainterTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
+TEST_F(DrawingTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
   Planet earth;
   Planet mars(&earth, "MARS", 0);
   mars.colour = {1.0f, 0.5f, 0.25f};
@@ -158,6 +161,101 @@ TEST_F(BodyPainterTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
   });
   EXPECT_TRUE(trail >= std::floor(2 * ratio) && trail <= std::ceil(2 * ratio) + 1) << trail;
   EXPECT_TRUE(ring >= std::floor(ratio) && ring <= std::ceil(ratio) + 1) << ring;
+}
+
+// How many of 36 points of a ring show the rings' grey; `at(a)` places the point at angle a.
+template <typename Place>
+int RingHits(const QImage& frame, Place at) {
+  const auto grey = [](QRgb c) {
+    return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 128) <= 2;
+  };
+  int found = 0;
+  for (int degrees = 0; degrees < 360; degrees += 10) {
+    found += test::Sum(frame, test::Around(test::Project(at(degrees * M_PI / 180.0)), 1), grey) > 0;
+  }
+  return found;
+}
+
+TEST_F(DrawingTest, RingsAndBannerShowWhereTheyBelong) {
+  // 18 June 2025 (day 9300) after four months of trails, tilted 30, with Leo (heading 149,
+  // its centre's longitude truncated) facing the camera.
+  SkyScene& scene = view_->Scene();
+  scene.ClearTrails();
+  for (int day = 9180; day <= 9300; ++day) scene.ShowDay(day);
+  scene.tilt = 30;
+  scene.heading = 149;
+  view_->Renderer().Render(scene);
+  const QImage frame = test::ReadFrame();
+  const Vec3 earth(scene.Earth()->Data());
+
+  // The ecliptic ring round the Earth with radius 5; the signs' rings share the grey, so a few
+  // points off it still hit one.
+  for (double radius : {4.5, 5.0, 5.5}) {
+    const int hits = RingHits(frame, [&](double a) {
+      return Vec3(earth.Component(0) + radius * std::cos(a),
+                  earth.Component(1) + radius * std::sin(a), 0.0);
+    });
+    EXPECT_TRUE(radius == 5.0 ? hits >= 30 : hits <= 10) << hits << " at radius " << radius;
+  }
+  // Leo's ring, drawn right after its stars: texturing left on would turn it black.
+  const ZodiacSign& leo = *scene.SignAt(6);
+  const double rho = leo.Component(0), radius = leo.ringRadius;
+  const auto onLeosRing = [&](double a) {
+    return SphericalPoint(rho, leo.Component(1) + radius * std::cos(a),
+                          leo.Component(2) + radius * std::sin(a), earth);
+  };
+  EXPECT_GE(RingHits(frame, onLeosRing), 30);
+  // Leo's banner, facing the camera.
+  const Vec3 banner = SphericalPoint(1.2 * leo.Component(0) + leo.bannerOffset, leo.Component(1),
+                                     leo.Component(2), earth);
+  EXPECT_GT(test::Sum(frame, test::Around(test::Project(banner), 20), test::LetterYellow), 20);
+}
+
+TEST_F(DrawingTest, FrameLeavesNoGlErrorAndTheStateTheNextDrawReliesOn) {
+  for (int tilt : {0, 90, 30}) {
+    view_->Scene().tilt = tilt;
+    view_->Renderer().Render(view_->Scene());
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "tilt " << tilt;
+  }
+  for (GLenum on : {GL_LINE_SMOOTH, GL_CULL_FACE}) EXPECT_TRUE(glIsEnabled(on)) << on;
+  for (GLenum off : {GL_LIGHTING, GL_TEXTURE_2D, GL_BLEND}) EXPECT_FALSE(glIsEnabled(off)) << off;
+  // The rings' 0.5-pixel unsmoothed lines are drawn 1 pixel wide at 100 %, so at any other
+  // ratio that pixel is scaled. Alpha is written by the clear alone, so the frame stays opaque
+  // where the window system gives a surface with alpha (Wayland's EGL does).
+  const double ratio = view_->devicePixelRatio();
+  const float ringWidth = ratio == 1.0 ? 0.5f : static_cast<float>(ratio);
+  const std::pair<GLenum, std::vector<float>> states[] = {
+      {GL_DEPTH_WRITEMASK, {1}},          {GL_LINE_WIDTH, {ringWidth}},
+      {GL_SHADE_MODEL, {GL_SMOOTH}},      {GL_CURRENT_COLOR, {1, 1, 1, 1}},
+      {GL_COLOR_WRITEMASK, {1, 1, 1, 0}}, {GL_COLOR_CLEAR_VALUE, {0, 0, 0, 1}},
+      {GL_EMISSION, {0, 0, 0, 1}}};
+  for (const auto& [state, expected] : states) {
+    std::vector<float> value(4, -1.0f);
+    if (state == GL_EMISSION) {
+      glGetMaterialfv(GL_FRONT, GL_EMISSION, value.data());
+    } else {
+      glGetFloatv(state, value.data());
+    }
+    value.resize(expected.size());
+    EXPECT_EQ(value, expected) << "state 0x" << std::hex << state;
+  }
+}
+
+TEST_F(DrawingTest, CoincidentStarsAddTheirGlows) {
+  // Blending adds and depth writes are off, so a second sprite at the same place is not
+  // hidden by the first: nearly twice the light (the brightest pixels clip at 255).
+  ZodiacSign sign("Test", 0.0, 0, 100.0);
+  long glow[2] = {0, 0};
+  for (long& light : glow) {
+    sign.AddStar("star", 60.0, 20.0);
+    const Star& star = sign.stars[0];
+    test::LookAt(Vec3(), SphericalPoint(5.0, star.Component(1), star.Component(2), Vec3()));
+    view_->Renderer().Signs().DrawStars(sign, Vec3());
+    const QImage frame = test::ReadFrame();
+    light = test::Sum(frame, frame.rect(), test::Light);
+  }
+  EXPECT_GT(glow[0], 0);
+  EXPECT_GT(glow[1], glow[0] * 3 / 2);
 }
 
 }  // namespace
