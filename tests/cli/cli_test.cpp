@@ -1,6 +1,7 @@
 // astrivo-cli as a shell runs it: exit status, stdout and stderr for good and bad input.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -14,10 +15,10 @@ struct Result {
   std::string out, err;
 };
 
-// Runs the built program into files of the test's own: ctest may run tests in parallel.
+// Runs the built program into files of this process's own: other builds may run this test
+// at the same time.
 Result RunCli(const std::string& arguments) {
-  const std::string base = ::testing::TempDir() + "astrivo_cli_" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string base = ::testing::TempDir() + "astrivo_cli_" + std::to_string(::getpid());
   const std::string command =
       std::string(ASTRIVO_CLI_PATH) + " " + arguments + " >" + base + ".out 2>" + base + ".err";
   const int raw = std::system(command.c_str());
