@@ -41,16 +41,14 @@ inline void Show(SkyView& view, QSize size) {
   view.Context()->makeCurrent(&view);
 }
 
-// Base of the pixel tests: the shared view at kSize x kSize logical pixels, shown, with its
-// context current.
+// Base of the pixel tests: the shared view at 480 x 480 logical pixels, shown and current.
 class GlTest : public ::testing::Test {
  protected:
-  static constexpr int kSize = 480;
   void SetUp() override {
     if (ExpectNoGl()) GTEST_SKIP() << "run without OpenGL";
     if (!SharedView()) SharedView() = std::make_unique<SkyView>();
     view_ = SharedView().get();
-    ASSERT_NO_FATAL_FAILURE(Show(*view_, QSize(kSize, kSize)));
+    ASSERT_NO_FATAL_FAILURE(Show(*view_, QSize(480, 480)));
   }
   SkyView* view_ = nullptr;
 };
@@ -63,15 +61,13 @@ inline QImage ReadFrame() {
   glGetIntegerv(GL_VIEWPORT, viewport);
   QImage frame(viewport[2], viewport[3], QImage::Format_RGBA8888);
   glFinish();
-  glReadBuffer(QOpenGLContext::currentContext()->defaultFramebufferObject() != 0
-                   ? GL_COLOR_ATTACHMENT0
-                   : GL_BACK);
+  const bool fbo = QOpenGLContext::currentContext()->defaultFramebufferObject() != 0;
+  glReadBuffer(fbo ? GL_COLOR_ATTACHMENT0 : GL_BACK);
   glReadPixels(0, 0, frame.width(), frame.height(), GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
   return frame;
 }
 
-// The sum over the part of `area` inside `frame` of `value` for each pixel; a test of the
-// pixel counts those that pass it.
+// The sum of `value` over the pixels of `area` inside `frame`; a test counts passing pixels.
 template <typename Value>
 long Sum(const QImage& frame, QRect area, Value value) {
   long sum = 0;
@@ -96,22 +92,18 @@ inline QRect Around(QPoint centre, int radius) {
 
 // Window coordinates of a scene point under the current matrices and viewport.
 inline QPoint Project(const Vec3& point) {
-  GLdouble modelview[16];
-  GLdouble projection[16];
+  GLdouble modelview[16], projection[16], x = 0, y = 0, z = 0;
   GLint viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
-  GLdouble x = 0;
-  GLdouble y = 0;
-  GLdouble z = 0;
   gluProject(point.Component(0), point.Component(1), point.Component(2), modelview, projection,
              viewport, &x, &y, &z);
   return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
 
-// Clears and sets a plain perspective on the square view looking from `eye` at `target`, with
-// z up and lighting off, for drawing single routines.
+// Clears and sets a 30-degree perspective on the square view from `eye` to `target`, z up and
+// lighting off, for drawing single routines.
 inline void LookAt(const Vec3& eye, const Vec3& target) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glMatrixMode(GL_PROJECTION);

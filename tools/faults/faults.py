@@ -121,4 +121,18 @@ FAULTS = [
     ("year-limit", "engine/calendar_date.h", "kLastAcceptedYear = 2099;",
      "kLastAcceptedYear = 2098;",
      "the dialog and the command line refuse the birth year 2099"),
+    # engine, sky, view: the suite's own additions
+    ("first-rated-body-earth", "engine/horoscope_scoring.cpp",
+     "constexpr int kFirstRatedBody = 1;", "constexpr int kFirstRatedBody = 0;",
+     "the rated bodies counted from the Earth instead of the Sun"),
+    ("birth-term-added", "engine/horoscope_scoring.cpp",
+     "DateTerm(birth, kLuckBirthDivisor)", "-DateTerm(birth, kLuckBirthDivisor)",
+     "Luck's birth term added instead of subtracted"),
+    ("trail-oldest-first", "sky/trail.cpp", "return &points_[(newest_ + k) % kCapacity];",
+     "return &points_[(newest_ + count_ - 1 - k) % kCapacity];", "the trail read oldest first"),
+    ("stars-leave-texturing-on", "view/sign_painter.cpp",
+     "DrawStar(star, offset);\n    glDisable(GL_TEXTURE_2D);", "DrawStar(star, offset);",
+     "texturing left on after the stars: the sign rings turn black"),
+    ("trail-width-halved", "view/gl_body_painter.cpp", "kTrailLineWidth = 2.0f;",
+     "kTrailLineWidth = 1.0f;", "the trail drawn 1 pixel wide"),
 ]
