@@ -20,12 +20,12 @@ XInput::XInput() {
   }
   // A key is held only as long as a test holds it: on a slow machine a press and its release
   // may be far enough apart for the server to repeat the key.
-  if (display_ != nullptr) SetAutoRepeat(false);
+  if (display_ != nullptr) XAutoRepeatOff(display_);
 }
 
 XInput::~XInput() {
   if (display_ == nullptr) return;
-  SetAutoRepeat(true);
+  XAutoRepeatOn(display_);
   XCloseDisplay(display_);
 }
 
@@ -43,15 +43,6 @@ void XInput::Key(const QString& keysym, bool down, unsigned long afterMs) {
   const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym.toLatin1().constData()));
   XTestFakeKeyEvent(display_, code, down ? True : False, down ? afterMs : CurrentTime);
   Settle();
-}
-
-void XInput::SetAutoRepeat(bool on) {
-  if (on) {
-    XAutoRepeatOn(display_);
-  } else {
-    XAutoRepeatOff(display_);
-  }
-  XSync(display_, False);
 }
 
 void XInput::Settle() {

@@ -26,9 +26,6 @@ class XInput {
   // the server that long, as a person's finger would: a press in the same millisecond as the
   // last release looks like auto-repeat.
   void Key(const QString& keysym, bool down, unsigned long afterMs = 0);
-  // Server-side auto-repeat; off while the XInput exists unless switched on.
-  void SetAutoRepeat(bool on);
-
   // Waits until the server has handled everything sent and the program has taken in every
   // event that resulted.
   void Settle();
