@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -145,8 +144,7 @@ class UserInputTest : public QObject {
 
   void DrivesTheWindow_data() {
     QTest::addColumn<int>("session");
-    for (std::size_t i = 0; i < std::size(kSessions); ++i)
-      QTest::newRow(kSessions[i].name) << int(i);
+    for (const Session& s : kSessions) QTest::newRow(s.name) << int(&s - kSessions);
   }
   void DrivesTheWindow() {
     QFETCH(int, session);
@@ -171,7 +169,9 @@ class UserInputTest : public QObject {
     Open(false);
     QStringList heard{Read(QApplication::focusWidget())};
     for (int stop = 0; stop < 11; ++stop) {
+      const QWidget* before = QApplication::focusWidget();
       Run("Tab");
+      QTRY_VERIFY(QApplication::focusWidget() != before);
       heard << Read(QApplication::focusWidget());
     }
     for (int id : {kIdSkyView, kIdTraceMonth, kIdTraceDay, kIdTraceYear, kIdLuckBar}) {
@@ -192,6 +192,7 @@ class UserInputTest : public QObject {
     Open(true);
     const QImage onOk = dialog_->grab().toImage();
     Run("S-Tab");
+    QTRY_COMPARE(QApplication::focusWidget(), Control("link"));
     const QImage onLink = dialog_->grab().toImage();
     for (const QWidget* control : {Control("link"), Control("ok")}) {
       QVERIFY2(onOk.copy(control->geometry()) != onLink.copy(control->geometry()),
