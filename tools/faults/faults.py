@@ -170,8 +170,6 @@ FAULTS = [
      "Tab reaches the heading slider before the sign list"),
     ("radio-click-unchecks", "platform/auto_radio_button.cpp", "{ setChecked(true); }",
      "{ setChecked(!isChecked()); }", "a click on a checked radio button clears it"),
-    ("field-not-trimmed", "platform/data_exchange.cpp", "edit->text().trimmed().toInt(",
-     "edit->text().toInt(", "a number with blanks around it refused"),
     ("menu-on-left-click", "app/view_context_menu.cpp", "->button() == Qt::RightButton &&",
      "->button() == Qt::LeftButton &&", "the sky view's menu on the left button, not the right"),
 ]
