@@ -1,4 +1,4 @@
-// XTest input for the keyboard and pointer tests.
+// XTest input for the tests that drive the windows as a user does.
 #include "x_input.h"
 
 #include <QCoreApplication>
@@ -20,12 +20,12 @@ XInput::XInput() {
   }
   // A key is held only as long as a test holds it: on a slow machine a press and its release
   // may be far enough apart for the server to repeat the key.
-  if (display_ != nullptr) SetAutoRepeat(false);
+  if (display_ != nullptr) XAutoRepeatOff(display_);
 }
 
 XInput::~XInput() {
   if (display_ == nullptr) return;
-  SetAutoRepeat(true);
+  XAutoRepeatOn(display_);
   XCloseDisplay(display_);
 }
 
@@ -34,39 +34,15 @@ void XInput::MoveTo(QPoint global) {
   Settle();
 }
 
-void XInput::Click(QPoint global, int button) {
-  MoveTo(global);
-  Press(button);
-  Release(button);
-}
-
-void XInput::Press(int button) {
-  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), True, CurrentTime);
+void XInput::Button(int button, bool down) {
+  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
   Settle();
 }
 
-void XInput::Release(int button) {
-  XTestFakeButtonEvent(display_, static_cast<unsigned>(button), False, CurrentTime);
+void XInput::Key(const QString& keysym, bool down, unsigned long afterMs) {
+  const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym.toLatin1().constData()));
+  XTestFakeKeyEvent(display_, code, down ? True : False, down ? afterMs : CurrentTime);
   Settle();
-}
-
-void XInput::KeyDown(unsigned long keysym, unsigned long afterMs) {
-  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), True, afterMs);
-  Settle();
-}
-
-void XInput::KeyUp(unsigned long keysym) {
-  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, keysym), False, CurrentTime);
-  Settle();
-}
-
-void XInput::SetAutoRepeat(bool on) {
-  if (on) {
-    XAutoRepeatOn(display_);
-  } else {
-    XAutoRepeatOff(display_);
-  }
-  XSync(display_, False);
 }
 
 void XInput::Settle() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 struct _XDisplay;  // Xlib's Display
 
@@ -16,24 +17,15 @@ class XInput {
   XInput(const XInput&) = delete;
   XInput& operator=(const XInput&) = delete;
 
-  // False when there is no X server with XTest (the tests then skip).
+  // False when there is no X server with XTest.
   bool Available() const { return display_ != nullptr; }
 
   void MoveTo(QPoint global);
-  void Click(QPoint global, int button = 1);  // X button 1 left, 3 right
-  void Press(int button);
-  void Release(int button);
-  // `afterMs` holds the press back in the server that long, as a person's finger would: a
-  // press in the same millisecond as the last release looks like auto-repeat.
-  void KeyDown(unsigned long keysym, unsigned long afterMs = 0);
-  void KeyUp(unsigned long keysym);
-  void Key(unsigned long keysym) {
-    KeyDown(keysym);
-    KeyUp(keysym);
-  }
-  // Server-side auto-repeat; off while the XInput exists unless switched on.
-  void SetAutoRepeat(bool on);
-
+  void Button(int button, bool down);  // X buttons: 1 left, 3 right, 4 and 5 the wheel
+  // A key by its X name ("Tab", "Page_Up", "space", "m"). `afterMs` holds a press back in
+  // the server that long, as a person's finger would: a press in the same millisecond as the
+  // last release looks like auto-repeat.
+  void Key(const QString& keysym, bool down, unsigned long afterMs = 0);
   // Waits until the server has handled everything sent and the program has taken in every
   // event that resulted.
   void Settle();

@@ -1,57 +1,53 @@
-// Drives a dialog built from a small layout table the way a user would: placement in dialog
-// units, tab order, button notifications, data exchange with its prompts, and timers.
-// Sliders, lists and Enter are driven through the main dialog in horoscope_dialog_test.
+// The platform under the dialogs: a dialog built from a small layout table, driven the way a
+// user drives it (placement in dialog units, notifications only for the user's own actions,
+// data exchange with its prompts, timers by id), and opening a web address.
+#include <QAbstractEventDispatcher>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
+#include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/dialog.h"
+#include "platform/timer_set.h"
+#include "platform/web_address_opener.h"
 #include "scoped_prompt_answer.h"
 
 namespace astrivo {
 namespace {
 
-constexpr int kDay = 1047;
-constexpr int kMonth = 1046;
-constexpr int kYear = 1048;
-constexpr int kSubmit = 1049;
-constexpr int kToday = 1005;
-constexpr int kWeek = 1006;
-constexpr int kSigns = 1004;
+constexpr int kDay = 1047, kMonth = 1046, kYear = 1048, kSubmit = 1049;
+constexpr int kToday = 1005, kWeek = 1006, kSigns = 1004, kTilt = 1027;
+constexpr const char* kAddress = "https://x.example/;$(id)";
 constexpr int kTestPicture = 9001;  // 3 x 2 pixels, tests/platform/data
 
-const DialogTemplate& TestLayout() {
-  static const DialogTemplate layout{
-      "Test Dialog",
-      300,
-      200,
-      kResizable | kMinMaxBoxes,
-      {
-          // id, kind, caption, picture, style, x, y, width, height (dialog units)
-          {kNoId, ControlKind::kStaticText, "&Day", 0, kNoStyle, 5, 5, 30, 8},
-          {kDay, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 40, 5, 25, 14},
-          {kMonth, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 70, 5, 25, 14},
-          {kYear, ControlKind::kEdit, "", 0, kAlignRight | kBorder | kTabStop, 100, 5, 25, 14},
-          {kToday, ControlKind::kRadioButton, "&Today", 0, kNoStyle, 5, 30, 50, 10},
-          {kWeek, ControlKind::kRadioButton, "This &Week", 0, kNoStyle, 60, 30, 50, 10},
-          {kSigns, ControlKind::kDropDownList, "", 0, kUpperCase, 5, 45, 85, 140},
-          {kSubmit, ControlKind::kPushButton, "&Submit", 0, kTabStop, 5, 65, 60, 14},
-          {kNoId, ControlKind::kPicture, "", kTestPicture, kSunken | kBorder, 150, 30, 26, 24},
-      }};
-  return layout;
-}
+// clang-format off
+const DialogTemplate kLayout{"Test Dialog", 300, 200, kResizable, {
+    // id, kind, caption, picture, style, x, y, width, height (dialog units)
+    {kDay, ControlKind::kEdit, "", 0, kBorder | kTabStop, 40, 5, 25, 14},
+    {kMonth, ControlKind::kEdit, "", 0, kBorder | kTabStop, 70, 5, 25, 14},
+    {kYear, ControlKind::kEdit, "", 0, kBorder | kTabStop, 65, 27, 25, 15},
+    {kToday, ControlKind::kRadioButton, "&Today", 0, kNoStyle, 5, 30, 50, 10},
+    {kWeek, ControlKind::kRadioButton, "This &Week", 0, kNoStyle, 60, 30, 50, 10},
+    {kSigns, ControlKind::kDropDownList, "", 0, kUpperCase, 5, 45, 85, 140},
+    {kSubmit, ControlKind::kPushButton, "&Submit", 0, kTabStop, 5, 65, 60, 14},
+    {kTilt, ControlKind::kTrackBar, "", 0, kVertical | kTabStop, 100, 65, 20, 100},
+    {kNoId, ControlKind::kPicture, "", kTestPicture, kSunken | kBorder, 150, 30, 26, 24}}};
+// clang-format on
 
-class TestDialog : public Dialog {
- public:
-  TestDialog() : Dialog(TestLayout(), {}, nullptr, TestPrompts()) {}
-
-  int day = 1;
-  int month = 1;
-  int year = 2000;
-
- protected:
+struct TestDialog : Dialog {
+  TestDialog() : Dialog(kLayout, {}, nullptr, TestPrompts()) {
+    show();
+    activateWindow();
+    // A window that never becomes active fails the focus checks of the tests themselves.
+    static_cast<void>(QTest::qWaitForWindowActive(this));
+  }
+  int day = 1, month = 1, year = 2000;
   void DoDataExchange(DataExchange& exchange) override {
     exchange.IntInRange(kDay, day, 1, 31);
     exchange.IntInRange(kMonth, month, 1, 12);
@@ -59,152 +55,144 @@ class TestDialog : public Dialog {
   }
 };
 
-void ShowAndActivate(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
 }  // namespace
 
 class DialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ConvertsDialogUnitsOnTheFixedFont_data() {
-    QTest::addColumn<QRect>("units");
-    QTest::addColumn<QRect>("pixels");
-    // Base units 6 x 13, as the original's 8-point font: x * 6 / 4 and y * 13 / 8, rounded
-    // half away from zero.
-    QTest::newRow("main dialog size") << QRect(0, 0, 642, 359) << QRect(0, 0, 963, 583);
-    QTest::newRow("rating bar, x half way") << QRect(65, 200, 160, 15) << QRect(98, 325, 240, 24);
-    QTest::newRow("negative offset") << QRect(-3, -3, 1, 1) << QRect(-5, -5, 2, 2);
-  }
-  void ConvertsDialogUnitsOnTheFixedFont() {
-    QFETCH(QRect, units);
-    QFETCH(QRect, pixels);
-    const DialogUnits dialogUnits;
-    QCOMPARE(dialogUnits.BaseX(), 6);
-    QCOMPARE(dialogUnits.BaseY(), 13);
-    QCOMPARE(dialogUnits.ToPixels(units), pixels);
-  }
-
+  // Base units 6 x 13, the original's 8-point font: x * 6 / 4 and y * 13 / 8, each rounded
+  // half away from zero. 300 x 200 units are 450 x 325 px; the year field at (65, 27, 25, 15)
+  // is at (97.5, 43.875, 37.5, 24.375) px; the picture at (150, 30) takes its natural 3 x 2 px
+  // plus a 2 px sunken border each side.
   void PlacesControlsFromTheTable() {
     TestDialog dialog;
-    const DialogUnits& units = dialog.Units();
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Test Dialog"));
-    QCOMPARE(dialog.size(), QSize(units.ToPixelsX(300), units.ToPixelsY(200)));
-    QCOMPARE(dialog.Control(kYear)->geometry(), units.ToPixels(QRect(100, 5, 25, 14)));
-    QCOMPARE(dialog.ControlAs<QLineEdit>(kDay)->alignment() & Qt::AlignHorizontal_Mask,
-             Qt::AlignRight);
-
-    auto* signs = dialog.ControlAs<QComboBox>(kSigns);
-    signs->addItems({QStringLiteral("Aquarius "), QStringLiteral("pisces ")});
-    QCOMPARE(signs->itemText(1), QStringLiteral("PISCES "));
-
-    // The picture takes its natural 3 x 2 pixels plus a 2-pixel sunken border each side.
-    QLabel* picture = nullptr;
-    for (QLabel* label : dialog.findChildren<QLabel*>()) {
-      if (!label->pixmap().isNull()) picture = label;
-    }
-    QVERIFY(picture != nullptr);
-    QCOMPARE(picture->geometry(), QRect(units.ToPixelsX(150), units.ToPixelsY(30), 7, 6));
+    QCOMPARE(dialog.size(), QSize(450, 325));
+    QCOMPARE(dialog.Control(kYear)->geometry(), QRect(98, 44, 38, 24));
+    QCOMPARE(dialog.findChild<QLabel*>()->geometry(), QRect(225, 49, 7, 6));
   }
 
-  void TabFollowsTemplateOrderAndMnemonicsFocus() {
+  // Handlers run for clicks, keys and mnemonics, never for what the program sets. Each radio
+  // button is its own group and a click never clears it; the list shows its entries in upper
+  // case.
+  void NotifiesOnlyTheUsersActions() {
     TestDialog dialog;
-    ShowAndActivate(dialog);
-    dialog.Control(kDay)->setFocus();
-    for (int id : {kMonth, kYear, kSubmit, kDay}) {  // radio buttons and list lack tab stops
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QCOMPARE(QApplication::focusWidget(), dialog.Control(id));
+    QStringList seen;
+    for (int id : {kSubmit, kToday, kWeek}) {
+      dialog.SetClickHandler(id, [&seen, id] { seen << QString::number(id); });
     }
-    dialog.Control(kSubmit)->setFocus();
-    QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);  // a label's mnemonic
-    QCOMPARE(QApplication::focusWidget(), dialog.Control(kDay));
-  }
-
-  void ButtonsNotifyOnlyForTheUserAndRadioButtonsStayChecked() {
-    TestDialog dialog;
-    ShowAndActivate(dialog);
-    QStringList clicks;
-    dialog.SetClickHandler(kSubmit, [&] { clicks << "Submit"; });
-    dialog.SetClickHandler(kToday, [&] { clicks << "Today"; });
-    dialog.SetClickHandler(kWeek, [&] { clicks << "Week"; });
+    dialog.SetSelectionHandler(kSigns, [&seen] { seen << "list"; });
+    dialog.SetScrollHandler(kTilt, [&seen](int position) { seen << QString::number(position); });
     auto* today = dialog.ControlAs<QRadioButton>(kToday);
-    auto* week = dialog.ControlAs<QRadioButton>(kWeek);
-    today->setChecked(true);  // the program's own check mark notifies nobody
-    QWidget* submit = dialog.Control(kSubmit);
-    QTest::mouseClick(submit, Qt::LeftButton);
-    submit->setFocus();
-    QTest::keyClick(submit, Qt::Key_Space);
+    auto* tilt = dialog.ControlAs<QSlider>(kTilt);
+    auto* signs = dialog.ControlAs<QComboBox>(kSigns);
+    signs->addItems({"a", "b", "c"});
+    tilt->setRange(0, 90);
+    today->setChecked(true);
+    tilt->setValue(40);
+    signs->setCurrentIndex(1);
+    QTest::mouseClick(dialog.Control(kSubmit), Qt::LeftButton);
+    QTest::keyClick(dialog.Control(kSubmit), Qt::Key_Space);
     QTest::mouseClick(today, Qt::LeftButton);
-    QVERIFY2(today->isChecked(), "a click on a checked button must not clear it");
-    QTest::mouseClick(week, Qt::LeftButton);
-    QVERIFY2(today->isChecked(), "each radio button is its own group");
-    QVERIFY(week->isChecked());
+    QTest::mouseClick(dialog.Control(kWeek), Qt::LeftButton);
+    QTest::keyClick(tilt, Qt::Key_Down);  // a vertical track bar: Down increases
+    QTest::keyClick(signs, Qt::Key_Down);
     QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);  // clicks after a short animation
-    QTRY_COMPARE(clicks, (QStringList{"Submit", "Submit", "Today", "Week", "Today"}));
+    QTRY_COMPARE(seen.join(u' '), "1049 1049 1005 1006 41 list 1005");
+    QVERIFY(today->isChecked());
+    QCOMPARE(signs->currentText(), "C");
   }
 
-  void ReadsFieldsBackInOrderAndStopsAtTheFirstFailure_data() {
-    QTest::addColumn<QStringList>("typed");       // day, month, year
-    QTest::addColumn<QList<int>>("fieldsAfter");  // day, month, year
-    QTest::addColumn<QString>("prompt");          // empty when none
-    QTest::addColumn<int>("failingControl");
-
-    const QString notAnInteger = QStringLiteral("Please enter an integer.");
-    QTest::newRow("valid, blanks around numbers")
-        << QStringList{" 7 ", "9", "1975"} << QList<int>{7, 9, 1975} << QString() << 0;
-    QTest::newRow("the largest values")
-        << QStringList{"31", "12", "2099"} << QList<int>{31, 12, 2099} << QString() << 0;
-    QTest::newRow("day above range is stored, then prompted")
-        << QStringList{"32", "9", "1975"} << QList<int>{32, 1, 2000}
-        << "Please enter an integer between 1 and 31." << kDay;
-    QTest::newRow("negative month") << QStringList{"7", "-3", "1975"} << QList<int>{7, -3, 2000}
-                                    << "Please enter an integer between 1 and 12." << kMonth;
-    QTest::newRow("letters leave the field")
-        << QStringList{"abc", "9", "1975"} << QList<int>{1, 1, 2000} << notAnInteger << kDay;
-    QTest::newRow("beyond 32 bits") << QStringList{"7", "99999999999", "1975"}
-                                    << QList<int>{7, 1, 2000} << notAnInteger << kMonth;
-    QTest::newRow("trailing text")
-        << QStringList{"7", "9", "1975x"} << QList<int>{7, 9, 2000} << notAnInteger << kYear;
+  // Typed day|month|year -> the fields read back and the prompt, and the field then focused
+  // with its text selected.
+  void ExchangesFieldsAndStopsAtTheFirstFailure_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("failing");
+    const QString notAnInteger = "Please enter an integer.";
+    // clang-format off
+    QTest::newRow("the smallest values, blanks around") << " 1 | 1|1901" << "1 1 1901" << 0;
+    QTest::newRow("the largest values") << "31|12|2099" << "31 12 2099" << 0;
+    QTest::newRow("day above range: stored, then prompted") << "32|9|1975"
+        << "32 1 2000 Please enter an integer between 1 and 31." << kDay;
+    QTest::newRow("letters leave the field") << "abc|9|1975" << "1 1 2000 " + notAnInteger << kDay;
+    QTest::newRow("beyond 32 bits") << "7|99999999999|1975" << "7 1 2000 " + notAnInteger << kMonth;
+    // clang-format on
   }
-  void ReadsFieldsBackInOrderAndStopsAtTheFirstFailure() {
-    QFETCH(QStringList, typed);
-    QFETCH(QList<int>, fieldsAfter);
-    QFETCH(QString, prompt);
-    QFETCH(int, failingControl);
+  void ExchangesFieldsAndStopsAtTheFirstFailure() {
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QFETCH(int, failing);
     TestDialog dialog;
-    ShowAndActivate(dialog);
-    QStringList prompts;
-    ScopedPromptAnswer answer([&](QWidget*, const QString& text) { prompts.append(text); });
-    const QList<int> fields{kDay, kMonth, kYear};
-    for (int i = 0; i < 3; ++i) dialog.ControlAs<QLineEdit>(fields[i])->setText(typed[i]);
-    dialog.Control(kSubmit)->setFocus();
-
-    QCOMPARE(dialog.UpdateData(true), prompt.isEmpty());
-    QCOMPARE((QList<int>{dialog.day, dialog.month, dialog.year}), fieldsAfter);
-    QCOMPARE(prompts, prompt.isEmpty() ? QStringList() : QStringList{prompt});
-    if (failingControl != 0) {
-      auto* failing = dialog.ControlAs<QLineEdit>(failingControl);
-      QCOMPARE(QApplication::focusWidget(), failing);
-      QCOMPARE(failing->selectedText(), failing->text());
+    QString prompts;
+    ScopedPromptAnswer answer([&](QWidget*, const QString& text) { prompts += text; });
+    for (int i : {0, 1, 2}) {
+      dialog.ControlAs<QLineEdit>(QList{kDay, kMonth, kYear}[i])
+          ->setText(typed.section(u'|', i, i));
     }
+    dialog.Control(kSubmit)->setFocus();
+    QCOMPARE(dialog.UpdateData(true), failing == 0);
+    const QString read = QString("%1 %2 %3 ").arg(dialog.day).arg(dialog.month).arg(dialog.year);
+    QCOMPARE((read + prompts).trimmed(), result);
+    auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(focus, dialog.ControlAs<QLineEdit>(failing));
+    if (focus != nullptr) QCOMPARE(focus->selectedText(), focus->text());
   }
 
-  void NeverOpensAPromptWhileOneIsOpen() {
-    TestDialog dialog;
-    QStringList prompts;
-    ScopedPromptAnswer answer([&](QWidget*, const QString& text) {
-      prompts.append(text);
-      dialog.UpdateData(true);  // what a timer or a slider would do while the box waits
+  // Each id is one timer with the period it was last started with, the shortest raised to
+  // 10 ms; ticks arrive by id, and a handler may stop its own timer.
+  void TimersRunById() {
+    QList<int> ticks;
+    TimerSet timers([&](int id) {
+      ticks << id;
+      if (id == 5) timers.Stop(5);
     });
-    dialog.ControlAs<QLineEdit>(kDay)->setText(QStringLiteral("abc"));
-    QVERIFY(!dialog.UpdateData(true));
-    QCOMPARE(prompts.size(), 1);
-    TestPrompts().Prompt(&dialog, QStringLiteral("after"));
-    QCOMPARE(prompts.size(), 2);  // the guard was released; the read nested in it was not shown
+    for (const auto& [id, period] : {std::pair{2, 25}, {3, 50}, {3, 40}, {5, 0}}) {
+      timers.Start(id, period);
+    }
+    QSet<int> periods;
+    for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(&timers)) {
+      periods << timer.interval;
+    }
+    QVERIFY(periods == (QSet<int>{10, 25, 40}));
+    QTRY_VERIFY(ticks.contains(2) && ticks.contains(3) && ticks.contains(5));
+    timers.Stop(2);
+    QCOMPARE(QAbstractEventDispatcher::instance()->registeredTimers(&timers).size(), 1);  // 3
+  }
+
+  // The About box's address the desktop's way: the desktop's own handler first, then the
+  // browser registered for HTML files, started directly with the address as one argument of
+  // its own (a shell would run its "$(id)"). The Exec line by the desktop entry rules: \s is a
+  // blank, quotes group, the quoted placeholder is cut; only the [Desktop Entry] group's plain
+  // key counts.
+  void OpensAnAddressWithTheDesktopElseTheRegisteredBrowser() {
+    QTemporaryDir data;
+    QVERIFY(QDir(data.path()).mkpath("applications/vendor"));
+    QFile entry(data.filePath("applications/vendor/b.desktop"));  // "vendor-b.desktop"
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write(
+        "[Desktop Action new]\nExec=wrong %u\n[Desktop Entry]\nExec[de]=wrong\n"
+        "Exec=\"/opt/My\\sBrowser/b\" --new-window \"%u\"\n");
+    entry.close();
+    bool desktopTakesIt = true;
+    QStringList started;
+    WebAddressOpener::System system;
+    system.openWithDesktop = [&](const QUrl&) { return desktopTakesIt; };
+    system.defaultHtmlHandler = [] { return QStringLiteral("vendor-b.desktop"); };
+    system.dataFolders = [&] { return QStringList{"/nonexistent/astrivo", data.path()}; };
+    system.startDetached = [&](const QString& program, const QStringList& arguments) {
+      started = QStringList{program} + arguments;
+      return true;
+    };
+    QVERIFY(WebAddressOpener(system).Open(kAddress));
+    QCOMPARE(started, QStringList());  // the desktop took it; nothing else runs
+    desktopTakesIt = false;
+    QVERIFY(WebAddressOpener(system).Open(kAddress));
+    QCOMPARE(started, (QStringList{"/opt/My Browser/b", "--new-window", kAddress}));
+    started.clear();
+    system.defaultHtmlHandler = [] { return QString(); };  // no browser registered
+    QVERIFY(!WebAddressOpener(system).Open(kAddress));
+    QCOMPARE(started, QStringList());
   }
 };
 
