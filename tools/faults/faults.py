@@ -140,8 +140,9 @@ FAULTS = [
      "new QGroupBox(caption, parent)", "group boxes shaded by the style"),
     ("prompt-without-parent", "platform/prompt.cpp",
      "QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle), text);",
-     "QMessageBox::warning(nullptr, QString::fromLatin1(kProgramTitle), text);",
-     "the prompt not transient for its window"),
+     "QMessageBox::warning(parent->window()->parentWidget(), QString::fromLatin1(kProgramTitle), "
+     "text);",
+     "the prompt given the window's parent, so not transient for the window"),
     ("damaged-copy-replaced", "platform/settings_store.cpp",
      "if (!QFileInfo(aside).isSymLink() && !QFileInfo::exists(aside)) {",
      "if (!QFileInfo(aside).isSymLink()) {", "a kept copy of a damaged file overwritten"),
