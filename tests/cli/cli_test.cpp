@@ -72,6 +72,8 @@ TEST(CliTest, JsonOnGoodInputAndOneLineOnStderrOnBadInput) {
       {"rate --birth 1980-06-15 --period year", 2, "'year' is not one of"},
       {"rate --birth 1980-06-15 --from 2004-01-02 --to 2004-01-01", 2,
        "--from 2004-01-02 is after --to 2004-01-01"},
+      {"rate --birth 1980-06-15 --from 2004-01-01 --to 2005-01-01", 2,
+       "the span from 2004-01-01 to 2005-01-01 has 367 days, more than 366"},
   };
   for (const auto& [arguments, status, text] : cases) {
     SCOPED_TRACE(arguments);

@@ -216,4 +216,15 @@ FAULTS = [
     ("damage-not-noticed", "platform/settings_store.cpp",
      "  if (text.Damaged()) return false;\n", "",
      "a damaged settings file replaced without a kept copy"),
+    # tools/cli/: the command-line tool as a shell runs it
+    ("cli-span-limit-367", "tools/cli/cli_command.cpp", "kMaxSpanDays = 366;",
+     "kMaxSpanDays = 367;", "a span of 367 days accepted"),
+    ("cli-from-after-to", "tools/cli/cli_command.cpp",
+     "if (span.first.GetDayNumber() > span.last.GetDayNumber()) {",
+     "if (span.first.GetDayNumber() > span.last.GetDayNumber() + 1) {",
+     "--from one day after --to accepted as an empty span"),
+    ("cli-daily-ignored", "tools/cli/cli_command.cpp", 'options.count("--daily") != 0',
+     'options.count("--daily") > 1', "--daily leaves out the days"),
+    ("cli-bad-input-succeeds", "tools/cli/cli_command.cpp", "return kExitBadInput;",
+     "return kExitSuccess;", "bad input reported as success"),
 ]
