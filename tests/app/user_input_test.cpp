@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMetaEnum>
 #include <QSlider>
@@ -186,10 +187,13 @@ class UserInputTest : public QObject {
              "skipped | skipped | Client 'Luck'");
   }
 
-  // The window as the screen shows it changes at the link and at OK when the focus moves
-  // between them.
-  void AboutBoxShowsTheFocus() {
+  // The box names the program's version (1.1, the release); the window as the screen shows it
+  // changes at the link and at OK when the focus moves between them.
+  void AboutBoxShowsTheVersionAndTheFocus() {
     Open(true);
+    QStringList texts;
+    for (const QLabel* label : dialog_->findChildren<QLabel*>()) texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral("Astrivo Version 1.1")), qPrintable(texts.join('|')));
     const QImage onOk = dialog_->grab().toImage();
     Run("S-Tab");
     QTRY_COMPARE(QApplication::focusWidget(), Control("link"));

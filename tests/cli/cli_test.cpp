@@ -40,6 +40,7 @@ TEST(CliTest, JsonOnGoodInputAndOneLineOnStderrOnBadInput) {
     int status;
     std::string text;
   } cases[] = {
+      {"--version", 0, "astrivo-cli 1.1\n"},
       {"rate --help", 0, "Usage: astrivo-cli rate --birth YYYY-MM-DD"},
       {"rate --birth 1980-06-15 --period week --today 2004-06-16", 0,
        R"({"sign":"GEMINI","signIndex":4,"from":"2004-06-14","to":"2004-06-20","days":7,)"

@@ -227,4 +227,6 @@ FAULTS = [
      'options.count("--daily") > 1', "--daily leaves out the days"),
     ("cli-bad-input-succeeds", "tools/cli/cli_command.cpp", "return kExitBadInput;",
      "return kExitSuccess;", "bad input reported as success"),
+    ("version-text", "app/about_layout.cpp", 'std::string("Astrivo Version ")',
+     'std::string("Astrivo version ")', "the About box's version line misspelt"),
 ]
