@@ -24,6 +24,21 @@ constexpr double kBannerDistanceFactor = 1.2;  // banner distance per unit of th
 
 constexpr GLfloat kBlack[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
+// One quad with the whole texture on it: corners in the order of texture corners (0, 0),
+// (1, 0), (1, 1), (0, 1).
+void TexturedQuad(const Vec3& c0, const Vec3& c1, const Vec3& c2, const Vec3& c3) {
+  glBegin(GL_QUADS);
+  glTexCoord2d(0.0, 0.0);
+  glVertex3dv(c0.Data());
+  glTexCoord2d(1.0, 0.0);
+  glVertex3dv(c1.Data());
+  glTexCoord2d(1.0, 1.0);
+  glVertex3dv(c2.Data());
+  glTexCoord2d(0.0, 1.0);
+  glVertex3dv(c3.Data());
+  glEnd();
+}
+
 }  // namespace
 
 void SignPainter::Draw(const ZodiacSign& sign, const Vec3& offset, int tilt) const {
@@ -74,16 +89,7 @@ void SignPainter::DrawStar(const Star& star, const Vec3& offset) const {
   // quads with no state change between them would be merged into one draw, which the driver
   // splits into triangles its own way, moving the glow of some pixels by a level or more.
   glEnable(GL_BLEND);
-  glBegin(GL_QUADS);
-  glTexCoord2d(0.0, 0.0);
-  glVertex3dv(s1.Data());
-  glTexCoord2d(1.0, 0.0);
-  glVertex3dv(s2.Data());
-  glTexCoord2d(1.0, 1.0);
-  glVertex3dv(s3.Data());
-  glTexCoord2d(0.0, 1.0);
-  glVertex3dv(s4.Data());
-  glEnd();
+  TexturedQuad(s1, s2, s3, s4);
   glDisable(GL_BLEND);
 }
 
@@ -135,16 +141,7 @@ void SignPainter::DrawBanner(const ZodiacSign& sign, const Vec3& offset, int til
   // Counter-clockwise seen from beyond the banner, so culling hides it from the Earth side.
   // Without a texture it would be a white slab; draw nothing then.
   if (sign.bannerTexture != 0) {
-    glBegin(GL_QUADS);
-    glTexCoord2d(0.0, 0.0);
-    glVertex3dv(p0.Data());
-    glTexCoord2d(1.0, 0.0);
-    glVertex3dv(p1.Data());
-    glTexCoord2d(1.0, 1.0);
-    glVertex3dv(p2.Data());
-    glTexCoord2d(0.0, 1.0);
-    glVertex3dv(p3.Data());
-    glEnd();
+    TexturedQuad(p0, p1, p2, p3);
   }
   glDisable(GL_TEXTURE_2D);
   glDisable(GL_BLEND);
