@@ -2,6 +2,7 @@
 // rows or as images for widgets.
 #include "platform/picture_store.h"
 
+#include <cstring>
 #include <utility>
 
 #include <QImageReader>
@@ -10,8 +11,6 @@
 namespace astrivo {
 namespace {
 
-constexpr int kBytesPerPixel = Picture::kBytesPerPixel;
-
 QString PicturePath(int id) { return QStringLiteral(":/pictures/%1").arg(id); }
 
 }  // namespace
@@ -19,21 +18,17 @@ QString PicturePath(int id) { return QStringLiteral(":/pictures/%1").arg(id); }
 bool LoadPicture(int id, Picture& picture) {
   const QImage image = PictureImage(id);
   if (image.isNull()) return false;
-  // RGB888 gives exactly three bytes a pixel in red-green-blue order whatever the file held.
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-  const int width = rgb.width();
-  const int height = rgb.height();
+  // Blue-green-red, bottom row first; QImage pads its rows to 4 bytes as GL does, but leaves
+  // the padding uninitialised, so the rows are copied into zeroed ones.
+  const QImage bgr = image.convertToFormat(QImage::Format_BGR888).mirrored();
+  const int width = bgr.width();
+  const int height = bgr.height();
   const std::size_t rowBytes = Picture::RowBytes(width);
+  const std::size_t pixelBytes = static_cast<std::size_t>(width) * Picture::kBytesPerPixel;
   std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height), 0);
   for (int y = 0; y < height; ++y) {
-    // The bottom row of the picture comes first.
-    const uchar* source = rgb.constScanLine(height - 1 - y);
-    std::uint8_t* target = rows.data() + rowBytes * static_cast<std::size_t>(y);
-    for (int x = 0; x < width; ++x) {
-      target[x * kBytesPerPixel + 0] = source[x * kBytesPerPixel + 2];
-      target[x * kBytesPerPixel + 1] = source[x * kBytesPerPixel + 1];
-      target[x * kBytesPerPixel + 2] = source[x * kBytesPerPixel + 0];
-    }
+    std::memcpy(rows.data() + rowBytes * static_cast<std::size_t>(y), bgr.constScanLine(y),
+                pixelBytes);
   }
   picture.width = width;
   picture.height = height;

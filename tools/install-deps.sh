@@ -4,7 +4,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins
+  # GIO's headers for the browser fallback, which loads the library when it first runs.
+  libglib2.0-dev
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2

@@ -19,17 +19,16 @@ run_ctest() {
   fi
 }
 
-cmake -S . -B build/check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DASTRIVO_WERROR=ON -DASTRIVO_BENCHMARKS=ON
-cmake --build build/check -j"$jobs"
+cmake --preset check
+cmake --build --preset check -j"$jobs"
 run_ctest build/check
 bash tools/check_tidy.sh build/check
 # The sky view as a native Wayland client against the same run on X11, pixel for pixel.
 timeout 150 bash tools/wayland_check.sh build/check
 
 if [ "${ASTRIVO_SKIP_SANITIZERS:-0}" != 1 ]; then
-  cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DASTRIVO_WERROR=ON \
-        -DASTRIVO_SANITIZE=ON
-  cmake --build build/sanitize -j"$jobs"
+  cmake --preset sanitize
+  cmake --build --preset sanitize -j"$jobs"
   export UBSAN_OPTIONS="print_stacktrace=1"
   # The engine, sky and command-line tests run with leak detection; Qt, fontconfig and Mesa
   # keep process-lifetime allocations that LeakSanitizer would report in the others.

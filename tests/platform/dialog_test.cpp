@@ -1,21 +1,17 @@
 // The platform under the dialogs: a dialog built from a small layout table, driven the way a
 // user drives it (placement in dialog units, notifications only for the user's own actions,
-// data exchange with its prompts, timers by id), and opening a web address.
+// data exchange with its prompts, timers by id).
 #include <QAbstractEventDispatcher>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSet>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "platform/dialog.h"
 #include "platform/timer_set.h"
-#include "platform/web_address_opener.h"
 #include "scoped_prompt_answer.h"
 
 namespace astrivo {
@@ -23,7 +19,6 @@ namespace {
 
 constexpr int kDay = 1047, kMonth = 1046, kYear = 1048, kSubmit = 1049;
 constexpr int kToday = 1005, kWeek = 1006, kSigns = 1004, kTilt = 1027;
-constexpr const char* kAddress = "https://x.example/;$(id)";
 constexpr int kTestPicture = 9001;  // 3 x 2 pixels, tests/platform/data
 
 // clang-format off
@@ -158,41 +153,6 @@ class DialogTest : public QObject {
     QTRY_VERIFY(ticks.contains(2) && ticks.contains(3) && ticks.contains(5));
     timers.Stop(2);
     QCOMPARE(QAbstractEventDispatcher::instance()->registeredTimers(&timers).size(), 1);  // 3
-  }
-
-  // The About box's address the desktop's way: the desktop's own handler first, then the
-  // browser registered for HTML files, started directly with the address as one argument of
-  // its own (a shell would run its "$(id)"). The Exec line by the desktop entry rules: \s is a
-  // blank, quotes group, the quoted placeholder is cut; only the [Desktop Entry] group's plain
-  // key counts.
-  void OpensAnAddressWithTheDesktopElseTheRegisteredBrowser() {
-    QTemporaryDir data;
-    QVERIFY(QDir(data.path()).mkpath("applications/vendor"));
-    QFile entry(data.filePath("applications/vendor/b.desktop"));  // "vendor-b.desktop"
-    QVERIFY(entry.open(QIODevice::WriteOnly));
-    entry.write(
-        "[Desktop Action new]\nExec=wrong %u\n[Desktop Entry]\nExec[de]=wrong\n"
-        "Exec=\"/opt/My\\sBrowser/b\" --new-window \"%u\"\n");
-    entry.close();
-    bool desktopTakesIt = true;
-    QStringList started;
-    WebAddressOpener::System system;
-    system.openWithDesktop = [&](const QUrl&) { return desktopTakesIt; };
-    system.defaultHtmlHandler = [] { return QStringLiteral("vendor-b.desktop"); };
-    system.dataFolders = [&] { return QStringList{"/nonexistent/astrivo", data.path()}; };
-    system.startDetached = [&](const QString& program, const QStringList& arguments) {
-      started = QStringList{program} + arguments;
-      return true;
-    };
-    QVERIFY(WebAddressOpener(system).Open(kAddress));
-    QCOMPARE(started, QStringList());  // the desktop took it; nothing else runs
-    desktopTakesIt = false;
-    QVERIFY(WebAddressOpener(system).Open(kAddress));
-    QCOMPARE(started, (QStringList{"/opt/My Browser/b", "--new-window", kAddress}));
-    started.clear();
-    system.defaultHtmlHandler = [] { return QString(); };  // no browser registered
-    QVERIFY(!WebAddressOpener(system).Open(kAddress));
-    QCOMPARE(started, QStringList());
   }
 };
 
