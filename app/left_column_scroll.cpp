@@ -34,8 +34,7 @@ LeftColumnScroll::LeftColumnScroll(QWidget& dialog, const std::vector<QWidget*>&
   bar_->setFixedWidth(viewLeft - right_);
   bar_->hide();
   connect(bar_, &QScrollBar::valueChanged, this, &LeftColumnScroll::ScrollTo);
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { Reveal(now); });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Reveal(now); });
   dialog.installEventFilter(this);
 }
 

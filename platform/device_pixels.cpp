@@ -53,9 +53,9 @@ QRect DevicePixels::Covering(const QRect& logical) const {
 
 void FillOutline(QPainter& painter, const QRect& rect, int width, const QColor& color) {
   const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-  painter.fillRect(x, y, w, width, color);                        // top
-  painter.fillRect(x, y + h - width, w, width, color);            // bottom
-  painter.fillRect(x, y + width, width, h - 2 * width, color);    // left
+  painter.fillRect(x, y, w, width, color);                                  // top
+  painter.fillRect(x, y + h - width, w, width, color);                      // bottom
+  painter.fillRect(x, y + width, width, h - 2 * width, color);              // left
   painter.fillRect(x + w - width, y + width, width, h - 2 * width, color);  // right
 }
 
