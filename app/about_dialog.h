@@ -14,6 +14,9 @@ class AboutDialog : public Dialog {
 
   CHyperLink* Link() const { return link_; }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   CHyperLink* link_;
 };

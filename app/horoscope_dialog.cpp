@@ -2,12 +2,18 @@
 #include "app/horoscope_dialog.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QResizeEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
 
 #include "app/about_dialog.h"
 #include "app/date_banner.h"
 #include "app/horoscope_app.h"
+#include "app/left_column_scroll.h"
 #include "app/main_dialog_accessibility.h"
 #include "app/main_dialog_layout.h"
 #include "app/main_dialog_tab_stops.h"
@@ -44,9 +50,11 @@ constexpr int kLayoutMinWidth = 750, kLayoutMinHeight = 500;
 constexpr int kViewLeft = 390, kViewTop = 10;
 constexpr int kSliderBand = 35, kSliderThickness = 30;
 
-// The smallest client area, in pixels: as wide as the threshold above, and as high as the
-// layout itself, whose bottom edge is the "Horoscope" frame's (350 units) plus the layout's
-// margin below it, so that frame and the bars in it are never cut off.
+// The smallest client area, in pixels, where the screen has room for it: as wide as the
+// threshold above, and as high as the layout itself, whose bottom edge is the "Horoscope"
+// frame's (350 units) plus the layout's margin below it, so that frame and the bars in it
+// are never cut off. On a smaller screen the window may shrink to the screen, and the left
+// column then scrolls.
 QSize MinimumClientSize(const DialogUnits& units) {
   return {kLayoutMinWidth, units.ToPixelsY(MainDialogLayout().height)};
 }
@@ -104,7 +112,16 @@ HoroscopeDialog::HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* pare
       traceMonth_(ControlAs<QLabel>(kIdTraceMonth)),
       traceDay_(ControlAs<QLabel>(kIdTraceDay)),
       traceYear_(ControlAs<QLabel>(kIdTraceYear)) {
-  setMinimumSize(MinimumClientSize(Units()));
+  // Everything but the view and its sliders is the left column.
+  std::vector<QWidget*> column;
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (control != viewContainer_ && control != tiltSlider_ && control != headingSlider_) {
+      column.push_back(control);
+    }
+  }
+  columnScroll_ =
+      new LeftColumnScroll(*this, column, MinimumClientSize(Units()).height(), kViewLeft);
+  FitIntoScreen();
   SetClickHandler(kIdThisWeek, [this] { OnThisWeek(); });
   SetClickHandler(kIdThisMonth, [this] { OnThisMonth(); });
   SetClickHandler(kIdToday, [this] { OnToday(); });
@@ -301,10 +318,39 @@ void HoroscopeDialog::done(int result) {
   Dialog::done(result);
 }
 
+void HoroscopeDialog::FitIntoScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  // The window's frame, once the window system has told it; before that, none.
+  const QRect outer = frameGeometry();
+  const QMargins frame(x() - outer.x(), y() - outer.y(), outer.right() - geometry().right(),
+                       outer.bottom() - geometry().bottom());
+  const QRect available = shown->availableGeometry();
+  const QSize room = available.size().shrunkBy(frame);
+  setMinimumSize(MinimumClientSize(Units()).boundedTo(room));
+  if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
+  // A Wayland client cannot place its window; the compositor does.
+  if (!isVisible() || QGuiApplication::platformName() == QLatin1String("wayland")) return;
+  const QRect placed = frameGeometry();
+  const int left = std::clamp(placed.left(), available.left(),
+                              std::max(available.left(), available.right() + 1 - placed.width()));
+  const int top = std::clamp(placed.top(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - placed.height()));
+  if (left != placed.left() || top != placed.top()) {
+    move(pos() + QPoint(left - placed.left(), top - placed.top()));
+  }
+}
+
+void HoroscopeDialog::showEvent(QShowEvent* event) {
+  Dialog::showEvent(event);
+  FitIntoScreen();
+}
+
 void HoroscopeDialog::resizeEvent(QResizeEvent* event) {
   Dialog::resizeEvent(event);
   const int right = event->size().width();
   const int bottom = event->size().height();
+  if (columnScroll_ != nullptr) columnScroll_->Fit(bottom);
   if (right < kLayoutMinWidth || bottom < kLayoutMinHeight) return;
   const int viewWidth = right - kViewLeft - kSliderBand;
   const int viewHeight = bottom - kViewTop - kSliderBand;

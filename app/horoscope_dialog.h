@@ -18,6 +18,7 @@ namespace astrivo {
 
 class DateBanner;
 class HoroscopeApp;
+class LeftColumnScroll;
 class RatingBar;
 class SkyScene;
 class SkyView;
@@ -70,6 +71,7 @@ class HoroscopeDialog : public Dialog {
   void OnTimer(int id) override;
   void done(int result) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent);
@@ -79,6 +81,7 @@ class HoroscopeDialog : public Dialog {
   void ClearOtherPeriods(int keptId);
   void EnableInputs(bool enabled);
   void RepaintView();
+  void FitIntoScreen();
 
   HoroscopeApp& app_;
   CalendarDate traceDate;
@@ -97,6 +100,7 @@ class HoroscopeDialog : public Dialog {
   QLabel* traceDay_ = nullptr;
   QLabel* traceYear_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  LeftColumnScroll* columnScroll_ = nullptr;
   bool closing_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <utility>
 
@@ -15,6 +14,9 @@ namespace astrivo {
 namespace {
 
 const QColor kLinkBlue(0, 0, 255);
+// Logical pixels from the control's edge to the focus frame's outer edge: one of free space,
+// then the frame's own line.
+constexpr int kFocusFrameOutset = 2;
 
 }  // namespace
 
@@ -84,6 +86,15 @@ void CHyperLink::SizeToText() {
   update();
 }
 
+QRect CHyperLink::FocusFrame() const {
+  return geometry().adjusted(-kFocusFrameOutset, -kFocusFrameOutset, kFocusFrameOutset,
+                             kFocusFrameOutset);
+}
+
+void CHyperLink::UpdateFocusFrame() {
+  if (parentWidget() != nullptr) parentWidget()->update(FocusFrame());
+}
+
 void CHyperLink::OpenAddress() {
   if (opener_) opener_(url);
 }
@@ -136,6 +147,7 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
 void CHyperLink::focusInEvent(QFocusEvent* event) {
   armed = true;
   update();
+  UpdateFocusFrame();
   QLabel::focusInEvent(event);
 }
 
@@ -144,6 +156,7 @@ void CHyperLink::focusOutEvent(QFocusEvent* event) {
   hovering = false;
   armed = false;
   update();
+  UpdateFocusFrame();
   QLabel::focusOutEvent(event);
 }
 
@@ -160,16 +173,6 @@ void CHyperLink::keyPressEvent(QKeyEvent* event) {
   spaceDown_ = true;
   if (!repeat) OpenAddress();
   event->accept();
-}
-
-void CHyperLink::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (!hasFocus()) return;
-  // A dotted frame round the text shows a keyboard user where the focus is, as the original
-  // platform's focus rectangle does.
-  QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void CHyperLink::keyReleaseEvent(QKeyEvent* event) {

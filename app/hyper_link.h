@@ -27,6 +27,10 @@ class CHyperLink : public QLabel {
   // to it, and the tooltip shows the caption.
   void Attach();
   void OpenAddress();
+  // Where the focus frame goes while the link has the focus, in the parent's coordinates: a
+  // ring round the control, so that it stays clear of the text and its underline. The
+  // parent paints it; the control itself is only as large as its text.
+  QRect FocusFrame() const;
   // Where addresses go; the real browser unless replaced (tests).
   void SetOpener(Opener opener);
 
@@ -45,10 +49,10 @@ class CHyperLink : public QLabel {
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void SizeToText();
+  void UpdateFocusFrame();
 
   QFont linkFont;
   Opener opener_;

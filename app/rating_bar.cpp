@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/device_pixels.h"
 #include "sky/angles.h"
 
 namespace astrivo {
@@ -16,9 +17,9 @@ constexpr int kLegLength = 100;           // levels per leg: filling, draining, 
 constexpr double kDegreesPerLevel = 1.8;  // one leg is half a sine period
 constexpr double kStepPerTarget = 0.03;   // half-way along a leg the step is 1 + 3 % of target
 constexpr double kPhaseStep = 0.2;        // radians per animation step
-constexpr int kInset = 3;            // pixels between the outline and the stripe span, each side
-constexpr int kStripeTop = 4;        // first pixel row of the stripes
-constexpr int kStripeBottomGap = 3;  // rows below the stripes
+constexpr int kInset = 3;            // lines between the outline and the stripe span, each side
+constexpr int kStripeTop = 4;        // lines above the stripes
+constexpr int kStripeBottomGap = 3;  // lines below the stripes
 constexpr int kStripeStride = 2;     // hundredths of the bar per stripe
 constexpr double kRippleFrequency = 0.2;             // radians per hundredth
 constexpr double kRedOffset = 1.0471975511965976;    // pi / 3
@@ -71,31 +72,40 @@ int RatingBar::ShownLength() const {
 
 void RatingBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const int w = width();
-  const int h = height();
+  // Black under every device pixel the bar touches, then the outline and the stripes on
+  // whole device pixels inside it. Each pixel measure below is in lines, one logical pixel
+  // in whole device pixels, so that at every scale the gaps are equal and the stripes differ
+  // by at most one device pixel, as they do at 100 %.
+  painter.fillRect(rect(), Qt::black);
+  const DevicePixels grid(painter, *this);
+  const int line = grid.Line();
+  const QRect area = grid.Inside(rect());
+  const int w = area.width();
+  const int h = area.height();
 
   // The outline runs (0,0) -> (w,0) -> (w,h) -> (0,h) -> (0,0), each line without its end
   // point; the right and bottom lines lie just outside the client area, so only the top row
   // and the left column show.
-  painter.fillRect(rect(), Qt::black);
-  painter.fillRect(0, 0, w, 1, Qt::white);
-  painter.fillRect(0, 1, 1, h - 1, Qt::white);
+  painter.fillRect(area.x(), area.y(), w, line, Qt::white);
+  painter.fillRect(area.x(), area.y() + line, line, h - line, Qt::white);
 
   const int shown = ShownLength();
   if (shown < kStripeStride) return;
-  const double span = (w - kInset) - kInset;
-  const int stripeHeight = (h - kStripeBottomGap) - kStripeTop;
-  int left = kInset + 1;
+  const int inset = kInset * line;
+  const double span = (w - inset) - inset;
+  const int stripeTop = area.y() + kStripeTop * line;
+  const int stripeHeight = (h - kStripeBottomGap * line) - kStripeTop * line;
+  int left = area.x() + inset + line;
   for (int k = kStripeStride; k <= shown; k += kStripeStride) {
-    const int right = static_cast<int>(k * 0.01 * span) + kInset;  // exclusive
+    const int right = area.x() + static_cast<int>(k * 0.01 * span) + inset;  // exclusive
     const double x = kRippleFrequency * k;
     const QColor color(Channel(baseRed_, std::sin(x + phase_ + kRedOffset)),
                        Channel(baseGreen_, std::sin(x + kGreenOffset - phase_)),
                        Channel(baseBlue_, std::sin(x + phase_ + kBlueOffset)));
     if (right > left && stripeHeight > 0) {
-      painter.fillRect(left, kStripeTop, right - left, stripeHeight, color);
+      painter.fillRect(left, stripeTop, right - left, stripeHeight, color);
     }
-    left = right + 1;
+    left = right + line;  // a gap of one line
   }
 }
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "platform/device_pixels.h"
+
 namespace astrivo {
 namespace {
 
@@ -28,14 +30,18 @@ void GroupBox::paintEvent(QPaintEvent*) {
     caption = style()->itemTextRect(metrics, room, kFlags, isEnabled(), title());
   }
 
-  // Etched: a shadow line with a highlight line one pixel below and to the right of it.
+  // Etched: a shadow line with a highlight line just below and to the right of it, each one
+  // logical pixel wide and drawn on whole device pixels, so that all four sides look alike
+  // at every scale.
   const QRect gap = caption.adjusted(-kCaptionGap, 0, kCaptionGap, 0);
-  painter.setClipRegion(QRegion(rect()).subtracted(gap));
-  painter.setPen(palette().color(QPalette::Dark));
-  painter.drawRect(frame.adjusted(0, 0, -2, -2));
-  painter.setPen(palette().color(QPalette::Light));
-  painter.drawRect(frame.adjusted(1, 1, -1, -1));
-  painter.setClipping(false);
+  painter.save();
+  const DevicePixels grid(painter, *this);
+  const int line = grid.Line();
+  const QRect outer = grid.Inside(frame);
+  painter.setClipRegion(QRegion(grid.Inside(rect())).subtracted(grid.Covering(gap)));
+  FillOutline(painter, outer.adjusted(0, 0, -line, -line), line, palette().color(QPalette::Dark));
+  FillOutline(painter, outer.adjusted(line, line, 0, 0), line, palette().color(QPalette::Light));
+  painter.restore();
 
   if (!caption.isEmpty()) {
     style()->drawItemText(&painter, caption, kFlags, palette(), isEnabled(), title(),

@@ -1,5 +1,5 @@
-// A group box as the original platform draws one: an etched frame broken by its caption, and
-// nothing inside, so the controls it surrounds show through unchanged.
+// A group box with an etched frame broken by its caption, and nothing inside, so the
+// controls it surrounds show through unchanged.
 #pragma once
 
 #include <QGroupBox>

@@ -11,7 +11,10 @@
 namespace astrivo {
 
 XInput::XInput() {
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  // A Wayland client gets its input from the compositor, which takes it from an X server of
+  // its own when tools/wayland_seat.sh runs it; DISPLAY then names that server.
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland")) return;
   display_ = XOpenDisplay(nullptr);
   int event = 0, error = 0, major = 0, minor = 0;
   if (display_ != nullptr && !XTestQueryExtension(display_, &event, &error, &major, &minor)) {
