@@ -224,6 +224,14 @@ def run(events):
     misplaced = [i for i, child in enumerate(children)
                  if child.getIndexInParent() != i or child.parent != window]
     check(misplaced == [], "each child knows its place among %d: %s" % (len(children), misplaced))
+    # A point names the control the user sees there, not the frame beneath it, though the
+    # frame comes first in the walk.
+    for name in ("Birth Date: Month", "Submit", "This Month", "Fortune rating"):
+        box = child_named(window, name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        hit = window.queryComponent().getAccessibleAtPoint(
+            box.x + box.width // 2, box.y + box.height // 2, pyatspi.DESKTOP_COORDS)
+        check(hit is not None and hit.name == name,
+              "the middle of %s is %s" % (name, hit.name if hit else None))
     for bar in ("Fortune rating", "Romance rating", "Wealth rating"):
         value = child_named(window, bar).queryValue()
         check((value.minimumValue, value.maximumValue) == (0.0, 100.0), bar + " runs 0 to 100")
