@@ -6,6 +6,7 @@
 
 #include "engine/calendar_date.h"
 #include "engine/calendar_names.h"
+#include "platform/accessible_role.h"
 
 namespace astrivo {
 namespace {
@@ -29,7 +30,8 @@ QFont BannerFont() {
 DateBanner::DateBanner(const LocalClock& clock, QWidget* parent) : QWidget(parent), clock_(clock) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  setAccessibleName(Text());
+  SetAccessibleRole(this, QAccessible::StaticText);
+  UpdateAccessibleName();
 }
 
 QString DateBanner::TextFor(const LocalDate& date) {
@@ -46,9 +48,14 @@ QString DateBanner::TextFor(const LocalDate& date) {
 
 QString DateBanner::Text() const { return TextFor(clock_.Today()); }
 
-void DateBanner::paintEvent(QPaintEvent*) {
+void DateBanner::UpdateAccessibleName() {
   const QString text = Text();
   if (accessibleName() != text) setAccessibleName(text);
+}
+
+void DateBanner::paintEvent(QPaintEvent*) {
+  const QString text = Text();
+  UpdateAccessibleName();
 
   QPainter painter(this);
   const int w = width();

@@ -18,6 +18,9 @@ class DateBanner : public QWidget {
   // "Todays date: Sunday December 06, 2026", in English whatever the user's locale.
   static QString TextFor(const LocalDate& date);
   QString Text() const;  // for today
+  // Screen readers hear the banner as a label whose name is its text for today; called
+  // whenever the shown date may have changed.
+  void UpdateAccessibleName();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -216,7 +216,8 @@ void HoroscopeDialog::ClearOtherPeriods(int keptId) {
 
 void HoroscopeDialog::OnSignChanged() {
   Scene().SelectSign(signList_->currentIndex());
-  viewContainer_->setAccessibleName(SkyViewName(signList_->currentIndex()));
+  const QString viewName = SkyViewName(signList_->currentIndex());
+  if (viewContainer_->accessibleName() != viewName) viewContainer_->setAccessibleName(viewName);
   SetTimer(kTurnTimer, kTurnInterval);
 }
 
@@ -272,11 +273,19 @@ void HoroscopeDialog::ShowTraceDate() {
   traceMonth_->setText(QString::number(traceDate.Month()));
   traceDay_->setText(QString::number(traceDate.Day()));
   traceYear_->setText(QString::number(traceDate.Year()));
+  traceNamePending_ = true;
+  if (traceNameLimit_.Allow()) NameTraceDate();
+}
+
+void HoroscopeDialog::NameTraceDate() {
   traceMonth_->setAccessibleName(TraceDateName(traceDate));
+  traceNamePending_ = false;
 }
 
 void HoroscopeDialog::StopTrace() {
   KillTimer(kTraceTimer);
+  // Where the trace stops, readers hear the date it shows.
+  if (traceNamePending_) NameTraceDate();
   EnableInputs(true);
 }
 

@@ -10,6 +10,7 @@
 #include "engine/calendar_date.h"
 #include "engine/period.h"
 #include "platform/dialog.h"
+#include "platform/rate_limit.h"
 
 class QAbstractButton;
 class QAction;
@@ -33,6 +34,8 @@ class HoroscopeDialog : public Dialog {
   static constexpr int kTraceInterval = 50;  // ms, one day a tick
   static constexpr int kAboutCommand = 16;
   static constexpr int kTraceMonths = 4;  // how far before the period's end the trace starts
+  // ms between two names of the trace date that a screen reader hears, 4 a second at most.
+  static constexpr int kTraceNameInterval = 250;
 
   // Takes the birth date from `app` and hands it back when the dialog closes. Initialises at
   // once: fills the sign list, sets up the view and rates This Week.
@@ -82,6 +85,7 @@ class HoroscopeDialog : public Dialog {
   void EnableInputs(bool enabled);
   void RepaintView();
   void FitIntoScreen();
+  void NameTraceDate();
 
   HoroscopeApp& app_;
   CalendarDate traceDate;
@@ -101,6 +105,8 @@ class HoroscopeDialog : public Dialog {
   QLabel* traceYear_ = nullptr;
   QAction* aboutAction_ = nullptr;
   LeftColumnScroll* columnScroll_ = nullptr;
+  RateLimit traceNameLimit_{kTraceNameInterval};
+  bool traceNamePending_ = false;  // the statics show a date their name does not say yet
   bool closing_ = false;
 };
 

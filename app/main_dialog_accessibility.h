@@ -1,5 +1,6 @@
-// What a screen reader says for the main dialog's controls where their captions do not
-// name them: the birth date fields, the sliders, the trace date and the sky view.
+// What a screen reader hears in the main dialog: the order it reads the controls in, and
+// names where the controls' captions do not name them (the birth date fields, the sliders,
+// the trace date, the rating bars, the sign list and the sky view).
 #pragma once
 
 #include <QString>
@@ -9,8 +10,9 @@ namespace astrivo {
 class CalendarDate;
 class Dialog;
 
-// Names the fields and sliders and gives the sky view its role. The trace date is read as
-// one date from its month static; the day and year statics are SkippedLabels.
+// Sets the reading order, names the controls and gives the sky view its role. The trace
+// date is read as one date from its month static; the day and year statics and the
+// pictures are passed by.
 void NameMainDialogControls(Dialog& dialog);
 
 // "Trace Date: September 1, 2004".

@@ -1,6 +1,10 @@
-// The rating bars of the main dialog, painted pixel for pixel as the original draws them.
+// The rating bars of the main dialog: the animation, the stripes, and what a screen reader
+// hears, a progress bar whose value is the rating the bar comes to rest at.
 #include "app/rating_bar.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <algorithm>
@@ -26,18 +30,53 @@ constexpr double kRedOffset = 1.0471975511965976;    // pi / 3
 constexpr double kGreenOffset = 2.0943951023931953;  // 2 pi / 3
 constexpr double kBlueOffset = 3.141592653589793;    // pi
 
+constexpr int kMaxRating = 100;
+
 int Channel(int base, double wave) {
-  // The wave's integer part, truncated toward zero like the original's conversion.
+  // The wave's integer part, truncated toward zero.
   const int ripple = static_cast<int>(255.0 * (wave + 1.0) / 2.0);
   return std::clamp(base + ripple, 0, 255);
+}
+
+// Read only: the user never sets a rating by hand.
+class RatingInterface : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit RatingInterface(RatingBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Value) return QString::number(Bar()->Rating());
+    return QAccessibleWidget::text(type);
+  }
+
+  QVariant currentValue() const override { return Bar()->Rating(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return kMaxRating; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  const RatingBar* Bar() const { return static_cast<const RatingBar*>(object()); }
+};
+
+QAccessibleInterface* RatingFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String(RatingBar::staticMetaObject.className())) return nullptr;
+  return new RatingInterface(static_cast<RatingBar*>(object));
 }
 
 }  // namespace
 
 RatingBar::RatingBar(QWidget* parent) : QWidget(parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(RatingFactory);
+    return true;
+  }();
+  (void)installed;
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  setAccessibleDescription(tr("Rating %1 of 100").arg(0));
 }
 
 void RatingBar::SetBaseColor(int red, int green, int blue) {
@@ -47,12 +86,17 @@ void RatingBar::SetBaseColor(int red, int green, int blue) {
 }
 
 void RatingBar::SetRating(int rating, double phase) {
-  rating = std::clamp(rating, 0, 100);
+  rating = std::clamp(rating, 0, kMaxRating);
   phase_ = phase;
   currentLevel_ = targetLevel_ - kRestLevel;
   targetLevel_ = rating + kRestLevel;
-  setAccessibleDescription(tr("Rating %1 of 100").arg(rating));
+  // Announced once, at the start of the animation, and even when the rating is the same as
+  // before: the user asked for a new rating and hears that it came.
+  QAccessibleValueChangeEvent changed(this, rating);
+  QAccessible::updateAccessibility(&changed);
 }
+
+int RatingBar::Rating() const { return targetLevel_ - kRestLevel; }
 
 int RatingBar::StepAnimation() {
   if (currentLevel_ >= targetLevel_) return 0;

@@ -20,6 +20,7 @@ class RatingBar : public QWidget {
   // One step of the animation with a repaint (1), or nothing at rest (0).
   int StepAnimation();
 
+  int Rating() const;  // the rating the bar shows at rest, 0..100
   double Phase() const { return phase_; }
   int TargetLevel() const { return targetLevel_; }
   int CurrentLevel() const { return currentLevel_; }

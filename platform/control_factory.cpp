@@ -12,6 +12,7 @@
 #include <QSlider>
 
 #include "platform/auto_radio_button.h"
+#include "platform/drop_down_list.h"
 #include "platform/group_box.h"
 #include "platform/picture_store.h"
 #include "platform/push_button.h"
@@ -81,7 +82,7 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::kDropDownList: {
-      auto* list = new QComboBox(parent);
+      auto* list = new DropDownList(parent);
       list->setEditable(false);
       list->setMaxVisibleItems(kDropDownVisibleItems);
       if (Has(control, kUpperCase)) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "platform/control_factory.h"
+#include "platform/dialog_accessible.h"
 
 namespace astrivo {
 namespace {
@@ -32,8 +33,8 @@ void ApplyCaption(QWidget* widget, const ControlTemplate& control) {
   }
 }
 
-// Pictures take their natural size plus their frame, as the original's picture statics
-// do; the layout's size only stands for a picture that is missing.
+// Pictures take their natural size plus their frame; the layout's size only stands for a
+// picture that is missing.
 QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const DialogUnits& units) {
   QRect place = units.ToPixels(QRect(control.x, control.y, control.width, control.height));
   const auto* label = qobject_cast<const QLabel*>(widget);
@@ -47,8 +48,8 @@ QRect PlaceOf(const QWidget* widget, const ControlTemplate& control, const Dialo
   return place;
 }
 
-// The original platform puts each new control of a layout beneath the ones before it, so the
-// first control is topmost; Qt would put each new sibling on top. Group boxes, which come late
+// Each new control of a layout goes beneath the ones before it, so the first control is
+// topmost; Qt would put each new sibling on top. Group boxes, which come late
 // in layouts, must lie beneath the controls they frame.
 void StackFirstOnTop(const std::vector<QWidget*>& created) {
   for (QWidget* widget : created) widget->lower();
@@ -59,6 +60,7 @@ void StackFirstOnTop(const std::vector<QWidget*>& created) {
 Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, QWidget* parent,
                Prompter& prompter)
     : QDialog(parent), prompter_(prompter), timers_([this](int id) { OnTimer(id); }) {
+  InstallDialogAccessible();
   setFont(DialogUnits::DialogFont());
   setWindowTitle(QString::fromUtf8(layout.title));
   appWindow_ = (layout.style & kAppWindow) != 0;
@@ -97,6 +99,8 @@ void Dialog::CreateControls(const DialogTemplate& layout, const ControlFactories
     if (control.id != kNoId) {
       controls_[control.id] = widget;
       ConnectNotifications(control.id, widget);
+    } else {
+      unnamed_.push_back({control.kind, QString::fromUtf8(control.caption), widget});
     }
   }
   StackFirstOnTop(created);
@@ -145,6 +149,34 @@ void Dialog::Clicked(int id) {
 QWidget* Dialog::Control(int id) const {
   const auto found = controls_.find(id);
   return found == controls_.end() ? nullptr : found->second;
+}
+
+QWidget* Dialog::UnnamedControl(const char* caption) const {
+  const QString wanted = QString::fromUtf8(caption);
+  for (const UnnamedRow& row : unnamed_) {
+    if (row.caption == wanted) return row.widget;
+  }
+  return nullptr;
+}
+
+std::vector<QWidget*> Dialog::Pictures() const {
+  std::vector<QWidget*> pictures;
+  for (const UnnamedRow& row : unnamed_) {
+    if (row.kind == ControlKind::kPicture) pictures.push_back(row.widget);
+  }
+  return pictures;
+}
+
+void Dialog::SetReadingOrder(const std::vector<QWidget*>& order) {
+  readingOrder_.assign(order.begin(), order.end());
+}
+
+std::vector<QWidget*> Dialog::ReadingOrder() const {
+  std::vector<QWidget*> order;
+  for (const QPointer<QWidget>& widget : readingOrder_) {
+    if (widget != nullptr) order.push_back(widget);
+  }
+  return order;
 }
 
 void Dialog::SetClickHandler(int id, Handler handler) { clickHandlers_[id] = std::move(handler); }

@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QPointer>
 
 #include "platform/data_exchange.h"
 #include "platform/dialog_keyboard.h"
@@ -32,6 +34,11 @@ class Dialog : public QDialog {
 
   // Null for an id the layout does not have.
   QWidget* Control(int id) const;
+  // A control without an id (a label, a frame), found by its caption as the layout spells
+  // it; null when the layout has none.
+  QWidget* UnnamedControl(const char* caption) const;
+  // The pictures of the layout, in layout order.
+  std::vector<QWidget*> Pictures() const;
   template <typename T>
   T* ControlAs(int id) const {
     return qobject_cast<T*>(Control(id));
@@ -55,6 +62,13 @@ class Dialog : public QDialog {
   // layout marked kAppWindow) blocks no other window, so it is shown without modality and the
   // window system sees an ordinary main window rather than a modal dialog.
   int exec() override;
+
+  // The order in which assistive technology reads the controls, which the stacking order
+  // cannot give (the first control of a layout stays on top). Children left out follow
+  // the listed ones in stacking order.
+  void SetReadingOrder(const std::vector<QWidget*>& order);
+  std::vector<QWidget*> ReadingOrder() const;
+  bool IsAppWindow() const { return appWindow_; }
 
   void SetTimer(int id, int milliseconds);  // restarts the timer when it runs already
   void KillTimer(int id);
@@ -84,6 +98,13 @@ class Dialog : public QDialog {
   QAbstractButton* defaultButton_ = nullptr;  // the layout's default button, if any
   bool appWindow_ = false;
   std::map<int, QWidget*> controls_;
+  struct UnnamedRow {
+    ControlKind kind;
+    QString caption;
+    QWidget* widget;
+  };
+  std::vector<UnnamedRow> unnamed_;  // the controls without an id, in layout order
+  std::vector<QPointer<QWidget>> readingOrder_;
   std::map<int, Handler> clickHandlers_;
   std::map<int, Handler> selectionHandlers_;
   std::map<int, std::function<void(int)>> scrollHandlers_;

@@ -20,6 +20,9 @@ packages=(
   weston faketime x11-utils imagemagick python3
   # The keyboard test sends real input through the X server (XTest).
   libxtst-dev
+  # The screen reader check: AT-SPI on a private session bus, read with pyatspi, keys typed
+  # with xdotool.
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool
   # The format and tidy checks.
   clang-format clang-tidy
 )

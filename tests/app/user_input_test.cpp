@@ -165,7 +165,8 @@ class UserInputTest : public QObject {
   // Tab runs through every control a keyboard user can reach, back to the tilt slider where
   // the focus starts, and a screen reader names each one; then the controls it only reads.
   // Written out by hand: the stored default birth date, 1 January 2000, is a Capricorn, which
-  // the view faces after the first rating.
+  // the view faces after the first rating; Fortune's 29 for the week of 14 to 20 June 2004 is
+  // tools/reference/sky_reference.py's `rate 1 1 2000 14 6 2004 20 6 2004`.
   void TabReachesEveryControlAndEachIsNamed() {
     Open(false);
     QStringList heard{Read(QApplication::focusWidget())};
@@ -182,9 +183,9 @@ class UserInputTest : public QObject {
              "Slider 'Tilt' 30 | EditableText 'Birth Date: Month' 1 | EditableText 'Birth Date: "
              "Day' 1 | EditableText 'Birth Date: Year' 2000 | Button 'Submit' | RadioButton "
              "'Today' | RadioButton 'Tomorrow' | RadioButton 'This Week' | RadioButton 'This "
-             "Month' | ComboBox 'CAPRICORN ' CAPRICORN | Slider 'Heading' 0 | Slider 'Tilt' 30 | "
-             "Graphic 'Sky view facing Capricorn' | StaticText 'Trace Date: June 20, 2004' | "
-             "skipped | skipped | Client 'Luck'");
+             "Month' | ComboBox 'Sign shown in the view' CAPRICORN | Slider 'Heading' 0 | "
+             "Slider 'Tilt' 30 | Graphic 'Sky view facing Capricorn' | StaticText 'Trace Date: "
+             "June 20, 2004' | skipped | skipped | ProgressBar 'Fortune rating' 29");
   }
 
   // The box names the program's version (1.1, the release); the window as the screen shows it
