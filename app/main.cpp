@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <optional>
 
+#include "app/command_line.h"
 #include "app/horoscope_app.h"
 #include "astrivo/build_facts.h"
 #include "engine/local_clock.h"
@@ -38,6 +40,7 @@ class IconAfterFirstFrame : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> status = astrivo::AnswerCommandLine(argc, argv)) return *status;
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QApplication application(argc, argv);
   IconAfterFirstFrame icon;

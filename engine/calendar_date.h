@@ -17,6 +17,16 @@ using DayNumber = std::int64_t;
 constexpr int kFirstAcceptedYear = 1901;
 constexpr int kLastAcceptedYear = 2099;
 
+// The days over which consecutive dates have consecutive day numbers (the formula counts 1900
+// and 2100 as leap years): the days the command-line tool rates and places the bodies on.
+struct DayMonthYear {
+  int day;
+  int month;
+  int year;
+};
+constexpr DayMonthYear kFirstSteadyDate{1, 3, 1900};
+constexpr DayMonthYear kLastSteadyDate{28, 2, 2100};
+
 // Stores any triple unchecked (a day of 45 counts 45 days into the month).
 class CalendarDate {
  public:

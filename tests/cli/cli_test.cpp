@@ -57,13 +57,81 @@ TEST(CliTest, JsonOnGoodInputAndOneLineOnStderrOnBadInput) {
        R"("from":"2004-01-01","to":"2004-01-01","days":1,"luck":59,"love":10,"money":48})"},
       {"rate --birth 2099-12-31 --from 2099-12-25 --to 2099-12-31", 0,
        R"("days":7,"luck":63,"love":21,"money":30})"},
-      {"signs", 0, R"({"signs":[{"label":"Aquarius","longitude":-28.4)"},
+      // The first and the last sign whole: `sky_reference.py signs` for the numbers, the star
+      // counts from the catalogue's own table; each sign named as rate names it.
+      {"signs", 0,
+       R"({"signs":[{"sign":"AQUARIUS","signIndex":0,"label":"Aquarius",)"
+       R"("longitude":-28.40049526076302,"latitude":6.445926800776614,"rho":4.894474954024796,)"
+       R"("ringRadius":18.81180607295757,"stars":7},)"},
+      {"signs", 0,
+       R"({"sign":"CAPRICORN","signIndex":11,"label":"Capricorn","longitude":-49.78824828857282,)"
+       R"("latitude":3.3000157334059987,"rho":4.927676963266373,"ringRadius":14.158900882144634,)"
+       R"("stars":6}]})"},
       // The digits `sky_reference.py bodies 1629` prints with Python's shortest round-trip
       // repr: every double survives the trip through text bit for bit.
+      {"bodies --date 2004-06-16", 0, R"({"date":"2004-06-16","dayNumber":1629,"bodies":[{)"},
       {"bodies --date 2004-06-16", 0,
        R"({"name":"VENUS","x":4.556214856296886e-05,"y":-0.7269097664420694,)"
        R"("z":-0.009907265896076541,)"
        R"("sight":[1.8927781705532396,4.624316286883174,-0.18190567870230906]},)"},
+      // Rated days run from 1 March 1900 to 28 February 2100 whichever way the span is given;
+      // birth dates stay within 1901 to 2099. Day numbers and weekdays by the calendar formula
+      // by hand: 28 February 2100 is day 36584, a Sunday; 1 March 1900 a Thursday.
+      {"rate --birth 1980-06-15 --period tomorrow --today 2099-12-31", 0,
+       R"({"sign":"GEMINI","signIndex":4,"from":"2100-01-01","to":"2100-01-01","days":1,)"
+       R"("luck":24,"love":49,"money":23})"
+       "\n"},
+      {"rate --birth 1901-01-01 --from 1900-03-01 --to 1900-03-07", 0,
+       R"("from":"1900-03-01","to":"1900-03-07","days":7,"luck":56,"love":20,"money":36})"},
+      {"rate --birth 2099-12-31 --period month --today 2100-02-15", 0,
+       R"("from":"2100-02-01","to":"2100-02-28","days":28,"luck":82,"love":49,"money":31})"},
+      {"bodies --date 2100-02-28", 0, R"({"date":"2100-02-28","dayNumber":36584,)"},
+      {"rate --birth 1980-06-15 --from 2100-02-28 --to 2100-03-01", 2,
+       "--to: 2100-03-01 is outside 1 March 1900 to 28 February 2100"},
+      {"rate --birth 1980-06-15 --from 1900-02-28 --to 1900-03-01", 2,
+       "--from: 1900-02-28 is outside 1 March 1900 to 28 February 2100"},
+      {"rate --birth 1980-06-15 --period tomorrow --today 2100-02-28", 2,
+       "the span from 2100-03-01 to 2100-03-01 runs outside 1 March 1900 to 28 February 2100"},
+      {"rate --birth 1980-06-15 --period week --today 1900-03-01", 2,
+       "the span from 1900-02-26 to 1900-03-04 runs outside"},
+      {"rate --birth 1980-06-15 --today 1900-02-28", 2, "--today: 1900-02-28 is outside"},
+      {"bodies --date 2100-03-01", 2, "--date: 2100-03-01 is outside"},
+      {"rate --birth 1900-03-01", 2, "--birth: year 1900 is outside 1901 to 2099"},
+      // --help and help alike: the limits, the exit statuses, each command's own usage.
+      {"--help", 0, "Every day rated lies within 1 March 1900 to 28 February 2100;"},
+      {"help", 0,
+       "Exit status:\n"
+       "  0  the object was printed\n"
+       "  1  the output could not be written\n"
+       "  2  bad input: one line on stderr says what was wrong"},
+      {"help rate", 0, "Usage: astrivo-cli rate --birth YYYY-MM-DD"},
+      {"help bodies", 0,
+       "Usage: astrivo-cli bodies --date YYYY-MM-DD\n"
+       "\n"
+       "The six bodies' positions and sight directions on that day.\n"
+       "The --date of bodies lies within 1 March 1900 to 28 February 2100.\n"},
+      {"help horoscope", 2, "unknown command 'horoscope' (rate, bodies, signs or help)"},
+      {"help rate signs", 2, "'help' takes at most one command"},
+      // Short forms are refused by name, with the long options they could stand for.
+      {"rate -b 1980-06-15", 2,
+       "unknown option '-b' for 'rate'; options have long names only, did you mean --birth?"},
+      {"rate --birth 1980-06-15 -t 2004-01-01", 2, "did you mean --to or --today?"},
+      {"rate --birth 1980-06-15 -d", 2, "did you mean --daily?"},
+      {"bodies -d 2004-06-16", 2, "did you mean --date?"},
+      {"signs -x", 2, "unknown option '-x' for 'signs'; options have long names only ("},
+      {"-V", 2, "unknown option '-V'; options have long names only ("},
+      {"-v", 2, "did you mean --version?"},
+      // A refused argument is echoed with its control characters escaped: the message stays
+      // one line and no escape sequence reaches the terminal. UTF-8 letters pass as they are.
+      {"rate --birth '\x1b[31mred'", 2,
+       "astrivo-cli: --birth: '\\x1b[31mred' is not a date of the form YYYY-MM-DD "
+       "(see astrivo-cli --help)\n"},
+      {"'horo\nscope'", 2, "unknown command 'horo\\nscope'"},
+      {"rate --birth 1980-06-15 '--bad\r\t\x7f\\'", 2, "'--bad\\r\\t\\x7f\\\\' for 'rate'"},
+      {"rate --birth 1980-06-15 --period '\xc2\x9b"
+       "2J'",
+       2, "'\\u009b2J' is not one of"},
+      {"rate --birth 1980-06-15 --period 'Zürich'", 2, "'Zürich' is not one of"},
       {"", 2, "no command given"},
       {"horoscope", 2, "unknown command 'horoscope'"},
       {"rate", 2, "'rate' needs --birth"},

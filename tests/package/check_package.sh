@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build folder with CPack and checks it as a user's system
-# meets it: the exact file list, the control fields, no RUNPATH, and the metadata, the desktop
-# entry and the manual pages each passing its own checker.
+# Builds the Debian package from the build folder with CPack, twice, and checks it as a user's
+# system meets it: the same bytes from both runs, the exact file list, the control fields, no
+# RUNPATH, the metadata, the desktop entry and the manual pages each passing its own checker,
+# the shell completion in a real bash, and the window program's --help without a display.
 #   check_package.sh BUILD_DIR WORK_DIR ARTWORK_TOOL SOURCE_DIR
 set -euo pipefail
 build=$1 work=$2 artwork=$3 source=$4
@@ -13,13 +14,20 @@ fail() {
 
 rm -rf "$work"
 mkdir -p "$work"
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log"
-  exit 1
-fi
+# The second run comes a second later, so a time stamp of the run would show in its bytes. The
+# package's own default for SOURCE_DATE_EPOCH is what makes them equal, not the caller's.
+for run in out again; do
+  if ! env -u SOURCE_DATE_EPOCH cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/$run" \
+    >"$work/cpack-$run.log" 2>&1; then
+    cat "$work/cpack-$run.log"
+    exit 1
+  fi
+  sleep 1
+done
 debs=("$work"/out/astrivo_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single astrivo_*.deb"; exit 1; }
 deb=${debs[0]}
+cmp "$deb" "$work/again/$(basename "$deb")" || fail "two cpack runs of one build differ"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 
@@ -27,6 +35,7 @@ dpkg-deb -x "$deb" "$root"
 expected="usr/bin/astrivo
 usr/bin/astrivo-cli
 usr/share/applications/astrivo.desktop
+usr/share/bash-completion/completions/astrivo-cli
 usr/share/doc/astrivo/changelog.gz
 usr/share/doc/astrivo/copyright
 usr/share/icons/hicolor/128x128/apps/astrivo.png
@@ -73,8 +82,86 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
   [ -z "$warnings" ] || fail "man -l $(basename "$page"): $warnings"
   grep -q '@' <(zcat "$page") && fail "$(basename "$page") has an unconfigured @VARIABLE@"
 done
-MANWIDTH=80 man -l "$root/usr/share/man/man1/astrivo-cli.1.gz" 2>/dev/null | grep -q -- '--daily' ||
-  fail "astrivo-cli(1) does not explain --daily"
+# Each page's sections as man shows them, and the facts a reader looks for in each: the
+# options under OPTIONS, every output field with its unit, the limits, the window's settings.
+section() {
+  MANWIDTH=200 man -l "$root/usr/share/man/man1/$1.1.gz" 2>/dev/null | sed -n "/^$2\$/,/^[A-Z]/p"
+}
+while IFS='|' read -r page heading text; do
+  section "$page" "$heading" | tr -s '\n ' '  ' | grep -qF -- "$text" || fail "$page(1) $heading lacks '$text'"
+done <<'EOF'
+astrivo-cli|OPTIONS|--daily
+astrivo-cli|OPTIONS|--help, -h
+astrivo-cli|OPTIONS|--to YYYY-MM-DD
+astrivo-cli|COMMANDS|help [COMMAND]
+astrivo-cli|DESCRIPTION|Birth dates have years from 1901 to 2099.
+astrivo-cli|DESCRIPTION|lies within 1 March 1900 to 28 February 2100
+astrivo-cli|COMMANDS|at most 366 days
+astrivo-cli|OUTPUT|signIndex
+astrivo-cli|OUTPUT|whole days since 31 December 1999
+astrivo-cli|OUTPUT|in astronomical units
+astrivo-cli|OUTPUT|ringRadius
+astrivo-cli|OUTPUT|in degrees
+astrivo-cli|EXIT STATUS|The output could not be written.
+astrivo-cli|EXAMPLES|"sign": "AQUARIUS",
+astrivo-cli|EXAMPLES|"from": "2004-06-14"
+astrivo|OPTIONS|--version
+astrivo|OPTIONS|standard options work as in any Qt program
+astrivo|CLOSING THE WINDOW|Escape
+astrivo|FILES|$XDG_CONFIG_HOME/Kavero/astrivo.conf
+astrivo|FILES|astrivo.conf.damaged-2
+astrivo|ENVIRONMENT|QT_SCALE_FACTOR
+EOF
+for heading in COMMANDS DESCRIPTION; do
+  section astrivo-cli "$heading" | grep -qE -- '^ +--(daily|help)' && fail "astrivo-cli(1) $heading lists an option"
+done
+
+# The completion as bash meets it: COMP_WORDS up to the cursor, and what the function offers.
+completion=$root/usr/share/bash-completion/completions/astrivo-cli
+while IFS='|' read -r line offered; do
+  got=$(bash --norc --noprofile -c '
+    source "$1"
+    read -ra COMP_WORDS <<<"$2"
+    [[ $2 == *" " ]] && COMP_WORDS+=("")
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    _astrivo_cli
+    echo "${COMPREPLY[*]}"' - "$completion" "$line")
+  [ "$got" = "$offered" ] || fail "completing '$line' offers '$got', not '$offered'"
+done <<'EOF'
+astrivo-cli r|rate
+astrivo-cli |rate bodies signs help --help --version
+astrivo-cli rate --|--birth --period --today --from --to --daily --help
+astrivo-cli rate --birth 1980-06-15 --period |today tomorrow week month
+astrivo-cli rate --period = t|today tomorrow
+astrivo-cli rate --birth 1980-06-15 --daily --t|--today --to
+astrivo-cli rate --birth |
+astrivo-cli bodies -|--date --help
+astrivo-cli help s|signs
+astrivo-cli signs --|--help
+EOF
+# And in an interactive bash on a terminal, where readline splits the words itself.
+while IFS='|' read -r line completed; do
+  typed=$(python3 "$source/tests/package/complete_in_bash.py" "$completion" "$line") ||
+    fail "no interactive bash session: $typed"
+  [ "$typed" = "$completed" ] || fail "Tab after '$line' in bash gives '$typed'"
+done <<'EOF'
+astrivo-cli r|astrivo-cli rate 
+astrivo-cli rate --period=we|astrivo-cli rate --period=week 
+EOF
+
+# The window program answers --help and --version without a display, so before Qt starts.
+for option in --help --version; do
+  answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/astrivo" "$option" 2>&1) ||
+    fail "astrivo $option failed: $answer"
+  case $option in
+    --help) grep -q '^Usage: astrivo' <<<"$answer" || fail "astrivo --help: $answer" ;;
+    --version) [ "$answer" = "astrivo $(field Version)" ] || fail "astrivo --version: $answer" ;;
+  esac
+done
+# Every other argument is still Qt's: Qt itself names the platform plugin it cannot find.
+answer=$( (ulimit -c 0; env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/astrivo" -platform no-such-qpa) 2>&1) &&
+  fail "astrivo started without a platform"
+grep -q 'platform plugin "no-such-qpa"' <<<"$answer" || fail "astrivo -platform is not Qt's: $answer"
 
 grep -qx ' Copyright Kavero. All rights reserved.' "$root/usr/share/doc/astrivo/copyright" ||
   fail "copyright notice"

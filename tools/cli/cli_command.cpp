@@ -14,12 +14,11 @@
 #include "sky/sky_scene.h"
 #include "tools/cli/date_argument.h"
 #include "tools/cli/json_writer.h"
+#include "tools/cli/printable_text.h"
 
 namespace astrivo {
 
 namespace {
-
-constexpr std::int64_t kMaxSpanDays = 366;  // one leap year
 
 // Each command's forms (one per line; a continuation is indented) and what it does; the general
 // usage and each command's own usage are built from this one table.
@@ -37,15 +36,34 @@ constexpr CommandHelp kCommands[] = {
      "                 [--daily]\n",
      "Rates Luck, Love and Money (0 to 100) for the sign of the birth date,\n"
      "averaged over a period (default week) around today (default: the local\n"
-     "date), or over the days from --from to --to, at most 366 of them.\n"
+     "date), or over the days from --from to --to.\n"
      "--daily adds the array \"daily\": each day's date, luck, love and money.\n"},
     {"bodies", "astrivo-cli bodies --date YYYY-MM-DD\n",
      "The six bodies' positions and sight directions on that day.\n"},
     {"signs", "astrivo-cli signs\n",
      "The twelve signs with their centres, ring radii and star counts.\n"},
+    {"help", "astrivo-cli help [COMMAND]\n",
+     "The usage of one command, or of all of them, as --help prints it.\n"},
 };
 
-constexpr std::string_view kDatesNote = "Dates are real calendar dates with years 1901 to 2099.\n";
+constexpr std::string_view kCommandNames = "rate, bodies, signs or help";
+
+// What the dates of a command's forms may be; the numbers come from their one home each.
+std::string DatesNote(std::string_view forms) {
+  std::string note;
+  if (forms.find("--birth") != std::string_view::npos) {
+    note += "Birth dates are real calendar dates with years " + std::to_string(kFirstAcceptedYear) +
+            " to " + std::to_string(kLastAcceptedYear) + ".\n";
+  }
+  if (forms.find("--today") != std::string_view::npos) {
+    note += "Every day rated lies within " + SteadyDatesText() + ";\n" + "a span has at most " +
+            std::to_string(kMaxSpanDays) + " days.\n";
+  }
+  if (forms.find("--date") != std::string_view::npos) {
+    note += "The --date of bodies lies within " + SteadyDatesText() + ".\n";
+  }
+  return note;
+}
 
 // Every line of text with prefix in front of it.
 std::string Indented(std::string_view text, std::string_view prefix) {
@@ -68,11 +86,18 @@ std::string GeneralUsage() {
   for (const CommandHelp& command : kCommands) {
     text += Indented(command.forms, "  ") + Indented(command.purpose, "      ");
   }
+  std::string forms;
+  for (const CommandHelp& command : kCommands) forms += command.forms;
   text += "\n";
-  text += kDatesNote;
+  text += DatesNote(forms);
   text +=
-      "Options: --help, --version; COMMAND --help explains one command.\n"
-      "Exit status 2 on bad input.\n";
+      "Options: --help (-h), --version; COMMAND --help explains one command.\n"
+      "Options have long names only.\n"
+      "\n"
+      "Exit status:\n"
+      "  0  the object was printed\n"
+      "  1  the output could not be written\n"
+      "  2  bad input: one line on stderr says what was wrong\n";
   return text;
 }
 
@@ -80,7 +105,7 @@ std::string CommandUsage(const CommandHelp& command) {
   // The first form follows "Usage: ", the others line up beneath it.
   std::string text = "Usage: " + Indented(command.forms, "       ").substr(7) + "\n";
   text += command.purpose;
-  if (command.forms.find("YYYY") != std::string_view::npos) text += kDatesNote;
+  text += DatesNote(command.forms);
   return text;
 }
 
@@ -92,6 +117,22 @@ struct BadInput {
 
 using Options = std::map<std::string, std::string, std::less<>>;
 
+// "-b" for "--birth": the option takes long names only, so the complaint names the long ones
+// the letter could stand for ("-t": --to or --today).
+std::string LongFormsOf(std::string_view shortForm, const std::set<std::string_view>& names) {
+  std::vector<std::string_view> matches;
+  for (const std::string_view name : names) {
+    if (name.size() > 2 && name[2] == shortForm[1]) matches.push_back(name);
+  }
+  if (matches.empty()) return "options have long names only";
+  std::string text = "options have long names only, did you mean ";
+  for (std::size_t k = 0; k < matches.size(); ++k) {
+    if (k > 0) text += k + 1 == matches.size() ? " or " : ", ";
+    text += matches[k];
+  }
+  return text + "?";
+}
+
 // Reads "--name value" or "--name=value" pairs, each name from allowed and at most once, and
 // flags ("--name" alone, stored with an empty value).
 Options ReadOptions(std::string_view command, const std::vector<std::string>& args,
@@ -100,6 +141,12 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
   Options options;
   for (std::size_t i = 1; i < args.size(); ++i) {
     std::string_view arg = args[i];
+    if (arg.size() >= 2 && arg[0] == '-' && arg[1] != '-') {
+      std::set<std::string_view> names = allowed;
+      names.insert(flags.begin(), flags.end());
+      throw BadInput{"unknown option '" + std::string(arg) + "' for '" + std::string(command) +
+                     "'; " + LongFormsOf(arg, names)};
+    }
     if (arg.size() < 3 || arg.substr(0, 2) != "--") {
       throw BadInput{"unexpected argument '" + std::string(arg) + "' for '" + std::string(command) +
                      "'"};
@@ -128,17 +175,19 @@ Options ReadOptions(std::string_view command, const std::vector<std::string>& ar
   return options;
 }
 
-std::optional<CalendarDate> DateOption(const Options& options, std::string_view name) {
+std::optional<CalendarDate> DateOption(const Options& options, std::string_view name,
+                                       DateKind kind) {
   const auto found = options.find(name);
   if (found == options.end()) return std::nullopt;
   std::string error;
-  std::optional<CalendarDate> date = ParseDateArgument(found->second, error);
+  std::optional<CalendarDate> date = ParseDateArgument(found->second, kind, error);
   if (!date) throw BadInput{std::string(name) + ": " + error};
   return date;
 }
 
-CalendarDate RequiredDate(const Options& options, std::string_view name, std::string_view command) {
-  std::optional<CalendarDate> date = DateOption(options, name);
+CalendarDate RequiredDate(const Options& options, std::string_view name, DateKind kind,
+                          std::string_view command) {
+  std::optional<CalendarDate> date = DateOption(options, name, kind);
   if (!date) throw BadInput{"'" + std::string(command) + "' needs " + std::string(name)};
   return *date;
 }
@@ -185,7 +234,7 @@ void WriteDailyRatings(JsonWriter& json, SkyScene& scene, int signIndex, const C
 std::string Rate(const std::vector<std::string>& args, const LocalClock& clock) {
   const Options options =
       ReadOptions("rate", args, {"--birth", "--period", "--today", "--from", "--to"}, {"--daily"});
-  const CalendarDate birth = RequiredDate(options, "--birth", "rate");
+  const CalendarDate birth = RequiredDate(options, "--birth", DateKind::kBirth, "rate");
   const bool explicitSpan = options.count("--from") != 0 || options.count("--to") != 0;
 
   DateSpan span;
@@ -195,15 +244,19 @@ std::string Rate(const std::vector<std::string>& args, const LocalClock& clock) 
     }
     if (options.count("--from") == 0) throw BadInput{"--to needs --from"};
     if (options.count("--to") == 0) throw BadInput{"--from needs --to"};
-    span.first = *DateOption(options, "--from");
-    span.last = *DateOption(options, "--to");
+    span.first = *DateOption(options, "--from", DateKind::kDay);
+    span.last = *DateOption(options, "--to", DateKind::kDay);
     if (span.first.GetDayNumber() > span.last.GetDayNumber()) {
       throw BadInput{"--from " + FormatDate(span.first) + " is after --to " +
                      FormatDate(span.last)};
     }
   } else {
-    const std::optional<CalendarDate> today = DateOption(options, "--today");
+    const std::optional<CalendarDate> today = DateOption(options, "--today", DateKind::kDay);
     span = SpanOfPeriod(ReadPeriod(options), today ? *today : CalendarDate(clock));
+    if (!IsSteadyDate(span.first) || !IsSteadyDate(span.last)) {
+      throw BadInput{"the span from " + FormatDate(span.first) + " to " + FormatDate(span.last) +
+                     " runs outside " + SteadyDatesText()};
+    }
   }
   const std::int64_t days = span.last.GetDayNumber() - span.first.GetDayNumber() + 1;
   if (days > kMaxSpanDays) {
@@ -236,14 +289,19 @@ std::string Rate(const std::vector<std::string>& args, const LocalClock& clock) 
 
 std::string Bodies(const std::vector<std::string>& args) {
   const Options options = ReadOptions("bodies", args, {"--date"});
-  const CalendarDate date = RequiredDate(options, "--date", "bodies");
+  const CalendarDate date = RequiredDate(options, "--date", DateKind::kDay, "bodies");
 
   SkyScene scene;
   scene.Build();
   scene.UpdatePlanets(static_cast<double>(date.GetDayNumber()));
 
   JsonWriter json;
-  json.BeginObject().Key("dayNumber").Integer(date.GetDayNumber()).Key("bodies").BeginArray();
+  // clang-format off
+  json.BeginObject()
+      .Key("date").String(FormatDate(date))
+      .Key("dayNumber").Integer(date.GetDayNumber())
+      .Key("bodies").BeginArray();
+  // clang-format on
   for (int k = 0; k < scene.BodyCount(); ++k) {
     const Planet& body = *scene.BodyAt(k);
     // clang-format off
@@ -272,6 +330,8 @@ std::string Signs(const std::vector<std::string>& args) {
     const ZodiacSign& sign = *scene.SignAt(k);
     // clang-format off
     json.BeginObject()
+        .Key("sign").String(SignNameWithoutBlank(k))
+        .Key("signIndex").Integer(k)
         .Key("label").String(sign.label)
         .Key("longitude").Number(sign.Component(1))
         .Key("latitude").Number(sign.Component(2))
@@ -300,6 +360,16 @@ std::string Help(const std::vector<std::string>& args) {
   return GeneralUsage();
 }
 
+// "help" alone gives the general usage, "help COMMAND" that command's own.
+std::string HelpCommand(const std::vector<std::string>& args) {
+  if (args.size() > 2) throw BadInput{"'help' takes at most one command"};
+  if (args.size() == 1) return GeneralUsage();
+  for (const CommandHelp& command : kCommands) {
+    if (args[1] == command.name) return CommandUsage(command);
+  }
+  throw BadInput{"unknown command '" + args[1] + "' (" + std::string(kCommandNames) + ")"};
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -318,11 +388,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       text = Bodies(args) + "\n";
     } else if (args[0] == "signs") {
       text = Signs(args) + "\n";
+    } else if (args[0] == "help") {
+      text = HelpCommand(args);
+    } else if (args[0].size() >= 2 && args[0][0] == '-' && args[0][1] != '-') {
+      throw BadInput{"unknown option '" + args[0] + "'; " +
+                     LongFormsOf(args[0], {"--help", "--version"})};
     } else {
-      throw BadInput{"unknown command '" + args[0] + "' (rate, bodies or signs)"};
+      throw BadInput{"unknown command '" + args[0] + "' (" + std::string(kCommandNames) + ")"};
     }
   } catch (const BadInput& bad) {
-    err << "astrivo-cli: " << bad.message << " (see astrivo-cli --help)\n";
+    // Arguments are echoed inside the message: escaped, it stays one line of plain text.
+    err << "astrivo-cli: " << WithControlsEscaped(bad.message) << " (see astrivo-cli --help)\n";
     return kExitBadInput;
   }
   out << text << std::flush;

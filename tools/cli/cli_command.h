@@ -2,6 +2,7 @@
 // strictly and prints one JSON object.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ class LocalClock;
 constexpr int kExitSuccess = 0;
 constexpr int kExitOutputFailed = 1;  // the JSON could not be written
 constexpr int kExitBadInput = 2;      // one line on err says what was wrong
+
+// The longest span rate takes, in days counting both ends: one leap year.
+constexpr std::int64_t kMaxSpanDays = 366;
 
 // args excludes the program name. On success the whole JSON object and a newline go to out;
 // on bad input nothing goes to out.

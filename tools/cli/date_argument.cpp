@@ -1,7 +1,9 @@
-// Date arguments: exact YYYY-MM-DD, checked against the month table and the year range.
+// Date arguments: exact YYYY-MM-DD, checked against the month table and the range of their
+// kind.
 #include "tools/cli/date_argument.h"
 
 #include <cstdio>
+#include <tuple>
 
 #include "engine/calendar_names.h"
 
@@ -18,9 +20,28 @@ bool ReadDigits(std::string_view text, int& value) {
   return true;
 }
 
+// Ordered as the calendar is: year, then month, then day.
+std::tuple<int, int, int> Ordered(int day, int month, int year) { return {year, month, day}; }
+
+std::string Written(const DayMonthYear& date) {
+  return std::to_string(date.day) + " " + kMonthNames[date.month - 1] + " " +
+         std::to_string(date.year);
+}
+
 }  // namespace
 
-std::optional<CalendarDate> ParseDateArgument(std::string_view text, std::string& error) {
+bool IsSteadyDate(const CalendarDate& date) {
+  const auto at = Ordered(date.Day(), date.Month(), date.Year());
+  return Ordered(kFirstSteadyDate.day, kFirstSteadyDate.month, kFirstSteadyDate.year) <= at &&
+         at <= Ordered(kLastSteadyDate.day, kLastSteadyDate.month, kLastSteadyDate.year);
+}
+
+std::string SteadyDatesText() {
+  return Written(kFirstSteadyDate) + " to " + Written(kLastSteadyDate);
+}
+
+std::optional<CalendarDate> ParseDateArgument(std::string_view text, DateKind kind,
+                                              std::string& error) {
   int year = 0;
   int month = 0;
   int day = 0;
@@ -30,7 +51,7 @@ std::optional<CalendarDate> ParseDateArgument(std::string_view text, std::string
     error = "'" + std::string(text) + "' is not a date of the form YYYY-MM-DD";
     return std::nullopt;
   }
-  if (year < kFirstAcceptedYear || year > kLastAcceptedYear) {
+  if (kind == DateKind::kBirth && (year < kFirstAcceptedYear || year > kLastAcceptedYear)) {
     error = "year " + std::to_string(year) + " is outside " + std::to_string(kFirstAcceptedYear) +
             " to " + std::to_string(kLastAcceptedYear);
     return std::nullopt;
@@ -44,6 +65,10 @@ std::optional<CalendarDate> ParseDateArgument(std::string_view text, std::string
   if (day < 1 || day > length) {
     error = "'" + std::string(text) + "' does not exist: " + std::string(kMonthNames[month - 1]) +
             " " + std::to_string(year) + " has " + std::to_string(length) + " days";
+    return std::nullopt;
+  }
+  if (kind == DateKind::kDay && !IsSteadyDate(date)) {
+    error = std::string(text) + " is outside " + SteadyDatesText();
     return std::nullopt;
   }
   return date;

@@ -240,7 +240,7 @@ FAULTS = [
      "  if (text.Damaged()) return false;\n", "",
      "a damaged settings file replaced without a kept copy"),
     # tools/cli/: the command-line tool as a shell runs it
-    ("cli-span-limit-367", "tools/cli/cli_command.cpp", "kMaxSpanDays = 366;",
+    ("cli-span-limit-367", "tools/cli/cli_command.h", "kMaxSpanDays = 366;",
      "kMaxSpanDays = 367;", "a span of 367 days accepted"),
     ("cli-from-after-to", "tools/cli/cli_command.cpp",
      "if (span.first.GetDayNumber() > span.last.GetDayNumber()) {",
@@ -250,6 +250,14 @@ FAULTS = [
      'options.count("--daily") > 1', "--daily leaves out the days"),
     ("cli-bad-input-succeeds", "tools/cli/cli_command.cpp", "return kExitBadInput;",
      "return kExitSuccess;", "bad input reported as success"),
+    ("cli-controls-raw", "tools/cli/cli_command.cpp", "<< WithControlsEscaped(bad.message) <<",
+     "<< bad.message <<", "a refused argument's newline or escape sequence echoed raw"),
+    ("cli-week-before-1900", "tools/cli/cli_command.cpp",
+     "if (!IsSteadyDate(span.first) || !IsSteadyDate(span.last)) {",
+     "if (!IsSteadyDate(span.last)) {", "a week reaching back before 1 March 1900 rated"),
+    ("cli-day-range-birth-years", "tools/cli/date_argument.cpp",
+     "if (kind == DateKind::kBirth && (year", "if ((year",
+     "--from, --to and --today held to the birth years"),
     ("version-text", "app/about_layout.cpp", 'std::string("Astrivo Version ")',
      'std::string("Astrivo version ")', "the About box's version line misspelt"),
 ]

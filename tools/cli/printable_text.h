@@ -1,0 +1,14 @@
+// Text from the command line made safe to echo on one line of a terminal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace astrivo {
+
+// text with its control characters written as escapes: \n, \r, \t, \\ and \xHH for the other
+// C0 controls and DEL, \u0080..\u009f for the C1 controls as UTF-8 carries them. Other bytes,
+// and so the rest of UTF-8, pass unchanged.
+std::string WithControlsEscaped(std::string_view text);
+
+}  // namespace astrivo
