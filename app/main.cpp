@@ -7,6 +7,7 @@
 #include "astrivo/build_facts.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
+#include "platform/quit_signals.h"
 #include "platform/settings_store.h"
 #include "view/sky_view.h"
 
@@ -38,6 +39,7 @@ class IconAfterFirstFrame : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  astrivo::QuitSignals::Catch();  // before the application object starts any thread
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QApplication application(argc, argv);
   IconAfterFirstFrame icon;
@@ -45,5 +47,6 @@ int main(int argc, char* argv[]) {
   astrivo::SettingsStore settings;
   const astrivo::SystemClock clock{};
   astrivo::HoroscopeApp app(settings, clock, astrivo::MessageBoxes());
+  const astrivo::QuitSignals quitSignals([&app] { app.End(); });
   return app.Run();
 }
