@@ -1,8 +1,10 @@
-// The date banner reads the clock on every paint, so it shows a new day as soon as it is
-// repainted for any reason.
+// The date banner reads the clock on every paint, and repaints itself when the local date
+// changes (midnight, a clock or zone change, waking from suspend), so it never shows yesterday.
 #include "app/date_banner.h"
 
 #include <QPainter>
+
+#include "platform/date_change_watch.h"
 
 #include "engine/calendar_date.h"
 #include "engine/calendar_names.h"
@@ -30,6 +32,15 @@ DateBanner::DateBanner(const LocalClock& clock, QWidget* parent) : QWidget(paren
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName(Text());
+  connect(new DateChangeWatch(this), &DateChangeWatch::Changed, this, [this] {
+    NameToday();
+    update();
+  });
+}
+
+void DateBanner::NameToday() {
+  const QString text = Text();
+  if (accessibleName() != text) setAccessibleName(text);  // readers are told of a new name
 }
 
 QString DateBanner::TextFor(const LocalDate& date) {
@@ -47,8 +58,8 @@ QString DateBanner::TextFor(const LocalDate& date) {
 QString DateBanner::Text() const { return TextFor(clock_.Today()); }
 
 void DateBanner::paintEvent(QPaintEvent*) {
-  const QString text = Text();
-  if (accessibleName() != text) setAccessibleName(text);
+  NameToday();
+  const QString text = accessibleName();
 
   QPainter painter(this);
   const int w = width();

@@ -23,6 +23,8 @@ class DateBanner : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void NameToday();  // the accessible name reads today's text
+
   const LocalClock& clock_;
 };
 
