@@ -1,5 +1,5 @@
-// The date banner reads the clock on every paint, so it shows a new day as soon as it is
-// repainted for any reason.
+// The date banner reads the clock on every paint, and repaints itself when the local date
+// changes (midnight, a clock or zone change, waking from suspend), so it never shows yesterday.
 #include "app/date_banner.h"
 
 #include <QPainter>
@@ -7,6 +7,7 @@
 #include "engine/calendar_date.h"
 #include "engine/calendar_names.h"
 #include "platform/accessible_role.h"
+#include "platform/date_change_watch.h"
 
 namespace astrivo {
 namespace {
@@ -32,6 +33,10 @@ DateBanner::DateBanner(const LocalClock& clock, QWidget* parent) : QWidget(paren
   setFocusPolicy(Qt::NoFocus);
   SetAccessibleRole(this, QAccessible::StaticText);
   UpdateAccessibleName();
+  connect(new DateChangeWatch(this), &DateChangeWatch::Changed, this, [this] {
+    UpdateAccessibleName();
+    update();
+  });
 }
 
 QString DateBanner::TextFor(const LocalDate& date) {

@@ -1,7 +1,12 @@
 // Start-up and exit of the program around its one dialog.
 #include "app/horoscope_app.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
 #include "app/horoscope_dialog.h"
+#include "app/main_dialog_layout.h"
 #include "platform/settings_store.h"
 
 namespace astrivo {
@@ -12,6 +17,25 @@ const QString kDayName = QStringLiteral("start day");
 const QString kMonthName = QStringLiteral("start month");
 const QString kYearName = QStringLiteral("start year");
 
+// ms after the last change to a field before the fields are stored: a pause in typing, not
+// every key.
+constexpr int kStoreDelay = 500;
+// Boxes closed one after another before the window closes regardless.
+constexpr int kMostBoxesClosed = 20;
+
+// Closes the box or menu on top. False when none is open.
+bool CloseTopBox() {
+  if (QWidget* menu = QApplication::activePopupWidget()) {
+    menu->close();
+    return true;
+  }
+  if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+    box->done(QDialog::Rejected);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 HoroscopeApp::HoroscopeApp(SettingsStore& settings, const LocalClock& clock, Prompter& prompter)
@@ -21,10 +45,39 @@ int HoroscopeApp::Run() {
   ReadSettings();
   {
     HoroscopeDialog dialog(*this);
+    dialog_ = &dialog;
+    QTimer storeTimer;
+    storeTimer.setSingleShot(true);
+    storeTimer.setInterval(kStoreDelay);
+    const auto store = [this, &dialog] {
+      dialog.HandBack();
+      WriteSettings();
+    };
+    QObject::connect(&storeTimer, &QTimer::timeout, &dialog, store);
+    for (int id : {kIdBirthMonth, kIdBirthDay, kIdBirthYear}) {
+      QObject::connect(dialog.ControlAs<QLineEdit>(id), &QLineEdit::textChanged, &storeTimer,
+                       qOverload<>(&QTimer::start));
+    }
+    // The session may end the program after this without closing the window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &dialog, store);
     dialog.exec();
+    dialog_ = nullptr;
   }
   WriteSettings();
   return 0;
+}
+
+void HoroscopeApp::End() { CloseBoxesThenWindow(0); }
+
+void HoroscopeApp::CloseBoxesThenWindow(int boxesClosed) {
+  if (dialog_ == nullptr) return;
+  // A box runs an event loop of its own; the window closes once the box has been taken down
+  // and its loop has returned, so nothing the box's caller does afterwards outlives the window.
+  if (boxesClosed < kMostBoxesClosed && CloseTopBox()) {
+    QTimer::singleShot(0, dialog_, [this, boxesClosed] { CloseBoxesThenWindow(boxesClosed + 1); });
+    return;
+  }
+  dialog_->close();
 }
 
 void HoroscopeApp::ReadSettings() {

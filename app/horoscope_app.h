@@ -1,9 +1,12 @@
 // The application object: restores the last birth date, runs the main dialog and stores the
-// birth date again when the dialog has closed.
+// birth date again when the dialog has closed. What the user types is also stored a moment
+// after each change and when the desktop session saves, so it outlives an end the program
+// cannot see coming (the display server going away, a kill, a power cut).
 #pragma once
 
 namespace astrivo {
 
+class HoroscopeDialog;
 class LocalClock;
 class Prompter;
 class SettingsStore;
@@ -21,6 +24,9 @@ class HoroscopeApp {
   Prompter& Prompts() const { return prompter_; }
   void ReadSettings();
   void WriteSettings();
+  // Ends the program as the close box does, for a request from outside (a signal): an open
+  // box or menu closes first, then the window with its closing read-back, and Run() returns.
+  void End();
 
   // The birth date as stored, unchecked: the dialog shows it as it is and hands back whatever
   // its fields hold when it closes.
@@ -29,9 +35,12 @@ class HoroscopeApp {
   int birthYear = 2000;
 
  private:
+  void CloseBoxesThenWindow(int boxesClosed);
+
   SettingsStore& settings_;
   const LocalClock& clock_;
   Prompter& prompter_;
+  HoroscopeDialog* dialog_ = nullptr;  // while Run() runs it
 };
 
 }  // namespace astrivo

@@ -1,6 +1,8 @@
 // The main dialog's start-up, handlers and timers.
 #include "app/horoscope_dialog.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QIcon>
@@ -319,12 +321,19 @@ void HoroscopeDialog::done(int result) {
   closing_ = true;
   KillTimer(kTurnTimer);
   KillTimer(kTraceTimer);
+  HandBack();
+  Dialog::done(result);
+}
+
+void HoroscopeDialog::HandBack() {
+  const int validDay = birthDay;
+  const int validMonth = birthMonth;
+  const int validYear = birthYear;
   DataExchange closingRead = DataExchange::Closing(*this);
   DoDataExchange(closingRead);
-  app_.birthDay = birthDay;
-  app_.birthMonth = birthMonth;
-  app_.birthYear = birthYear;
-  Dialog::done(result);
+  app_.birthDay = std::exchange(birthDay, validDay);
+  app_.birthMonth = std::exchange(birthMonth, validMonth);
+  app_.birthYear = std::exchange(birthYear, validYear);
 }
 
 void HoroscopeDialog::FitIntoScreen() {

@@ -54,6 +54,9 @@ class HoroscopeDialog : public Dialog {
   void StopTrace();
   // The system-menu command: kAboutCommand (low four bits ignored) opens the About box.
   void OnSysCommand(int command);
+  // Reads the fields back as closing does, without prompts, and hands the birth date to the
+  // application; the dialog's own fields keep their last validated values.
+  void HandBack();
 
   SkyView* View() const { return view_; }
   SkyScene& Scene() const;

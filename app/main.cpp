@@ -9,6 +9,7 @@
 #include "astrivo/build_facts.h"
 #include "engine/local_clock.h"
 #include "platform/prompt.h"
+#include "platform/quit_signals.h"
 #include "platform/settings_store.h"
 #include "view/sky_view.h"
 
@@ -41,6 +42,7 @@ class IconAfterFirstFrame : public QObject {
 
 int main(int argc, char* argv[]) {
   if (const std::optional<int> status = astrivo::AnswerCommandLine(argc, argv)) return *status;
+  astrivo::QuitSignals::Catch();  // before the application object starts any thread
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QApplication application(argc, argv);
   IconAfterFirstFrame icon;
@@ -48,5 +50,6 @@ int main(int argc, char* argv[]) {
   astrivo::SettingsStore settings;
   const astrivo::SystemClock clock{};
   astrivo::HoroscopeApp app(settings, clock, astrivo::MessageBoxes());
+  const astrivo::QuitSignals quitSignals([&app] { app.End(); });
   return app.Run();
 }
