@@ -11,7 +11,9 @@
 namespace astrivo {
 
 XInput::XInput() {
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  // On Wayland the X server is the one a compositor's X11 backend takes its input from.
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland")) return;
   display_ = XOpenDisplay(nullptr);
   int event = 0, error = 0, major = 0, minor = 0;
   if (display_ != nullptr && !XTestQueryExtension(display_, &event, &error, &major, &minor)) {
