@@ -29,7 +29,10 @@ double WrapIntoRange(double position, int minimum, int maximum) {
 }  // namespace
 
 ViewDrag::ViewDrag(QWindow& view, QSlider& heading, QSlider& tilt, std::function<void()> began)
-    : QObject(heading.window()), view_(view), heading_(heading), tilt_(tilt),
+    : QObject(heading.window()),
+      view_(view),
+      heading_(heading),
+      tilt_(tilt),
       began_(std::move(began)) {
   view.installEventFilter(this);
   // A modal box over the window takes the pointer: the drag ends with it.
@@ -109,9 +112,9 @@ void ViewDrag::Follow(QPointF step) {
   // The full height sweeps the whole tilt range; a drag past an end stays there, and the
   // way back starts at once.
   const int tiltRange = tilt_.maximum() - tilt_.minimum();
-  tiltPosition_ = std::clamp(tiltPosition_ + step.y() * tiltRange / size.height(),
-                             static_cast<double>(tilt_.minimum()),
-                             static_cast<double>(tilt_.maximum()));
+  tiltPosition_ =
+      std::clamp(tiltPosition_ + step.y() * tiltRange / size.height(),
+                 static_cast<double>(tilt_.minimum()), static_cast<double>(tilt_.maximum()));
   // Each slider's handler may prompt for a bad field; the prompt ends the drag, and the rest
   // of this move with it, so one drag gives at most one prompt.
   heading_.setSliderPosition(static_cast<int>(std::lround(headingPosition_)));
