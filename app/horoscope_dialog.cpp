@@ -21,6 +21,7 @@
 #include "app/main_dialog_tab_stops.h"
 #include "app/rating_bar.h"
 #include "app/view_context_menu.h"
+#include "app/view_drag.h"
 #include "app/view_focus_guard.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
@@ -163,6 +164,8 @@ void HoroscopeDialog::OnInitDialog() {
   setContextMenuPolicy(Qt::ActionsContextMenu);
   new ViewContextMenu(*view_, *this);
   new ViewFocusGuard(*view_, *this);
+  // The user's hand wins: a drag of the view stops a turn toward a sign.
+  new ViewDrag(*view_, *headingSlider_, *tiltSlider_, [this] { KillTimer(kTurnTimer); });
 
   for (int sign = 0; sign < kSignCount; ++sign)
     signList_->addItem(QString::fromLatin1(SignName(sign)));

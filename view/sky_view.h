@@ -1,6 +1,7 @@
 // The native GL child window in which the sky is drawn. It owns the GL context and the scene;
 // the dialog places it with QWidget::createWindowContainer, drives the scene and asks for
-// repaints. It has no animation and no input of its own.
+// repaints. It has no animation and no input of its own: the dialog's filters take the
+// pointer and the keys that reach it.
 #pragma once
 
 #include <memory>

@@ -26,8 +26,9 @@ class XInput {
   // the server that long, as a person's finger would: a press in the same millisecond as the
   // last release looks like auto-repeat.
   void Key(const QString& keysym, bool down, unsigned long afterMs = 0);
-  // Waits until the server has handled everything sent and the program has taken in every
-  // event that resulted.
+  // Waits until the server has handled everything sent and, on X11, the program has taken in
+  // every event that resulted. Through a Wayland compositor the events come later: wait for
+  // them.
   void Settle();
 
  private:
