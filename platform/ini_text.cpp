@@ -20,7 +20,7 @@ int HexDigit(char c) {
 }
 
 // The value of `count` hex digits at `from`, or -1.
-int HexAt(const QByteArray& text, qsizetype from, int count) {
+int HexAt(QByteArrayView text, qsizetype from, int count) {
   if (from + count > text.size()) return -1;
   int code = 0;
   for (int i = 0; i < count; ++i) {
@@ -34,7 +34,7 @@ int HexAt(const QByteArray& text, qsizetype from, int count) {
 // A name as QSettings decodes it, so that the same file means the same sections and keys:
 // %XX is the character XX (Latin-1), %UXXXX the character XXXX, the bytes between are UTF-8
 // (a byte-order mark at their start is dropped). Anything else is taken as written.
-QString Decoded(const QByteArray& written) {
+QString Decoded(QByteArrayView written) {
   QString name;
   qsizetype rawFrom = 0;
   const auto flush = [&](qsizetype to) {
@@ -105,7 +105,10 @@ IniText IniText::Parse(const QByteArray& bytes) {
     from = kBomSize;
   }
   bool endSeen = false;
-  const char* const data = bytes.constData();
+  text.source_ = bytes;
+  text.source_.detach();  // its own copy: `bytes` may be raw data that does not stay
+  const char* const data = text.source_.constData();
+  text.lines_.reserve(static_cast<size_t>(bytes.count('\n') + 1));
   while (from < bytes.size()) {
     const char* const stop = std::find_if(data + from, data + bytes.size(),
                                           [](char c) { return c == '\n' || c == '\r'; });
@@ -114,7 +117,9 @@ IniText IniText::Parse(const QByteArray& bytes) {
     if (endSize == 1 && data[to] == '\r' && to + 1 < bytes.size() && data[to + 1] == '\n') {
       endSize = 2;
     }
-    text.lines_.push_back({bytes.mid(from, to - from), bytes.mid(to, endSize)});
+    // The lines share the file's bytes until SetValue changes one.
+    text.lines_.push_back({QByteArray::fromRawData(data + from, to - from),
+                           QByteArray::fromRawData(data + to, endSize)});
     if (!endSeen && endSize > 0) {
       text.lineEnd_ = text.lines_.back().end;
       endSeen = true;
@@ -134,13 +139,14 @@ void IniText::ParseLine(size_t index, size_t& current) {
     damaged_ = true;
   };
   if (!IsText(line.text)) return damaged();
-  const QByteArray trimmed = line.text.trimmed();
+  const QByteArrayView trimmed = QByteArrayView(line.text).trimmed();
   if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#')) return;
   if (trimmed.startsWith('[')) {
     // What follows the closing bracket is ignored, as QSettings does.
     const qsizetype close = trimmed.indexOf(']');
-    const QByteArray written = trimmed.mid(1, close - 1).trimmed();
-    if (close < 0 || written.isEmpty() || written.contains('[')) return damaged();
+    if (close < 0) return damaged();
+    const QByteArrayView written = trimmed.sliced(1, close - 1).trimmed();
+    if (written.isEmpty() || written.contains('[')) return damaged();
     const QString name = Decoded(written);
     current = SectionIndex(name);
     if (current == kNone) current = AddSection(name, index);
@@ -148,8 +154,9 @@ void IniText::ParseLine(size_t index, size_t& current) {
     return;
   }
   const qsizetype equals = trimmed.indexOf('=');
-  const QByteArray written = trimmed.left(equals).trimmed();
-  if (equals < 0 || written.isEmpty()) return damaged();
+  if (equals < 0) return damaged();
+  const QByteArrayView written = trimmed.first(equals).trimmed();
+  if (written.isEmpty()) return damaged();
   if (current == kNone) current = AddSection(QString(), index);  // keys before any header
   Section& section = sections_[current];
   const QString name = Decoded(written);
@@ -229,6 +236,9 @@ QByteArray IniText::ToBytes() const {
     const Line& line = lines_[i];
     if (line.kept) {
       if (open) bytes += lineEnd_;
+      // A mark that opened a line would open the file once the lines before it are left out,
+      // and be read as the file's own: a blank line keeps it where it was.
+      if (bytes.isEmpty() && line.text.startsWith(kBom)) bytes += lineEnd_;
       if (line.opensSection && bytes.size() > bom_.size()) bytes += lineEnd_;
       bytes += line.text + line.end;
       open = line.end.isEmpty();

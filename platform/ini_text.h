@@ -65,6 +65,7 @@ class IniText {
   size_t AddLine(QByteArray text, size_t after, bool opensSection = false);
   QString ValueAt(size_t line) const;
 
+  QByteArray source_;          // the file's bytes, which the lines read from
   QByteArray bom_;             // the byte-order mark the file opened with, if any
   QByteArray lineEnd_ = "\n";  // the first line end of the file, for added lines
   std::vector<Line> lines_;    // those read from the file, then those SetValue added

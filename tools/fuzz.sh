@@ -17,8 +17,13 @@ trap 'rm -rf "$found"' EXIT
 for target in ini_text cli_args; do
   mkdir -p "$found/$target"
   echo "fuzzing $target for ${seconds}s"
-  build/fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  status=0
+  "build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="build/fuzz/findings/$target-" -print_final_stats=1 \
-      "$found/$target" "fuzz/corpus/$target" 2>&1 | grep -E '^(stat::|#[0-9]+ *DONE|==|SUMMARY|Done)' || true
-  test "${PIPESTATUS[0]}" -eq 0
+      "$found/$target" "fuzz/corpus/$target" >"$found/$target.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "$found/$target.log"
+    exit "$status"
+  fi
+  grep -E '^(Done|stat::number_of_executed_units)' "$found/$target.log"
 done

@@ -20,6 +20,8 @@ packages=(
   libxtst-dev
   # The format and tidy checks.
   clang-format clang-tidy
+  # The fuzz targets: clang's libFuzzer with ASan and UBSan.
+  clang libclang-rt-14-dev
 )
 
 missing=()
