@@ -72,7 +72,7 @@ bool HoldsAlready(const IniText& text, const QString& section,
 QByteArray Contents(const QString& path, bool& ok) {
   QFile file(path);
   ok = file.open(QIODevice::ReadOnly);
-  const QByteArray bytes = ok ? file.readAll() : QByteArray();
+  QByteArray bytes = ok ? file.readAll() : QByteArray();
   ok = ok && file.error() == QFileDevice::NoError;
   return bytes;
 }

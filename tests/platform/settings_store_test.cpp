@@ -69,12 +69,6 @@ class SettingsStoreTest : public QObject {
         << QByteArray("[user]\nstart%20year=1975 ; mine\nstart%20day=\"3\" ; a note\n") << kept
         << 1975 << QByteArray("[user]\nstart%20year=1975 ; mine\nstart%20day=8 ; a note\n") << true
         << none;
-    QTest::newRow("a byte-order mark")
-        << QByteArray("\xEF\xBB\xBF[user]\nstart%20year=1975\n") << kept << 1975
-        << QByteArray("\xEF\xBB\xBF[user]\nstart%20year=1975\nstart%20day=8\n") << true << none;
-    QTest::newRow("a header with blanks")
-        << QByteArray("[ user ]\nstart%20year=1975\n") << kept << 1975
-        << QByteArray("[ user ]\nstart%20year=1975\nstart%20day=8\n") << true << none;
     QTest::newRow("CR line ends")
         << QByteArray("[view]\rtilt=3\r[user]\rstart%20year=1975") << kept << 1975
         << QByteArray("[view]\rtilt=3\r[user]\rstart%20year=1975\rstart%20day=8\r") << true << none;
