@@ -81,9 +81,11 @@ void HoroscopeApp::CloseBoxesThenWindow(int boxesClosed) {
 }
 
 void HoroscopeApp::ReadSettings() {
-  birthDay = settings_.ReadInt(kSection, kDayName, 1);
-  birthMonth = settings_.ReadInt(kSection, kMonthName, 1);
-  birthYear = settings_.ReadInt(kSection, kYearName, 2000);
+  const std::vector<int> stored =
+      settings_.ReadInts(kSection, {{kDayName, 1}, {kMonthName, 1}, {kYearName, 2000}});
+  birthDay = stored[0];
+  birthMonth = stored[1];
+  birthYear = stored[2];
 }
 
 void HoroscopeApp::WriteSettings() {

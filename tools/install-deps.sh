@@ -25,6 +25,8 @@ packages=(
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 xdotool
   # The format and tidy checks.
   clang-format clang-tidy
+  # The fuzz targets: clang's libFuzzer with ASan and UBSan.
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -35,3 +35,6 @@ if [ "${ASTRIVO_SKIP_SANITIZERS:-0}" != 1 ]; then
   ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" run_ctest build/sanitize -L core
   ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" run_ctest build/sanitize -LE core
 fi
+
+# The fuzz targets (clang's libFuzzer, ASan and UBSan), 30 seconds each.
+bash tools/fuzz.sh 30

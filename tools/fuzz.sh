@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (clang, libFuzzer, ASan and UBSan; preset "fuzz") and runs each for
+# SECONDS (default 30) from its seeds in fuzz/corpus/<target>. The inputs found on the way go
+# to a temporary folder, so the seeds stay as they are; a failing input is kept in
+# build/fuzz/findings. Exits non-zero on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+mkdir -p build/fuzz/findings
+found=$(mktemp -d)
+trap 'rm -rf "$found"' EXIT
+for target in ini_text cli_args; do
+  mkdir -p "$found/$target"
+  echo "fuzzing $target for ${seconds}s"
+  status=0
+  "build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="build/fuzz/findings/$target-" -print_final_stats=1 \
+      "$found/$target" "fuzz/corpus/$target" >"$found/$target.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "$found/$target.log"
+    exit "$status"
+  fi
+  grep -E '^(Done|stat::number_of_executed_units)' "$found/$target.log"
+done
