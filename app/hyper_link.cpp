@@ -138,8 +138,8 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     return;
   }
-  // Qt keeps sending the pointer to the link after a drag off it; the original's link gave
-  // up the capture on leaving, so only a release over the link itself opens the address.
+  // Qt keeps sending the pointer to the link after a drag off it, but the link gives up the
+  // pointer on leaving, so only a release over the link itself opens the address.
   if (armed && rect().contains(event->position().toPoint())) OpenAddress();
   event->accept();
 }

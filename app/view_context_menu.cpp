@@ -13,7 +13,7 @@ ViewContextMenu::ViewContextMenu(QWindow& view, QWidget& dialog)
 }
 
 bool ViewContextMenu::eventFilter(QObject* watched, QEvent* event) {
-  // The menu comes on the release, as the original platform's context menu does.
+  // The menu comes on the release of the right button, not on its press.
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
       !dialog_.actions().isEmpty()) {

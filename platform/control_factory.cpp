@@ -1,5 +1,5 @@
-// The standard controls of dialog layouts, each set up to look and behave like the
-// original platform's control of that kind.
+// The standard controls of dialog layouts, each set up with the look and the behaviour the
+// program's dialogs expect of that kind of control.
 #include "platform/control_factory.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@
 namespace astrivo {
 namespace {
 
-constexpr int kTrackBarPageFraction = 5;   // a page is a fifth of the range, as on the original
+constexpr int kTrackBarPageFraction = 5;   // a page is a fifth of a track bar's range
 constexpr int kDropDownVisibleItems = 12;  // rows an open list shows: all twelve signs at once
 
 bool Has(const ControlTemplate& control, unsigned style) { return (control.style & style) != 0; }
@@ -125,8 +125,8 @@ QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent) 
       break;
     case ControlKind::kGroupBox:
       widget = new GroupBox(caption, parent);
-      // A group box only frames its neighbours and, as on the original platform, takes no
-      // mouse input: a click on its frame or inside it goes to the dialog beneath.
+      // A group box only frames its neighbours and takes no mouse input: a click on its frame
+      // or inside it goes to the dialog beneath.
       widget->setAttribute(Qt::WA_TransparentForMouseEvents);
       break;
     case ControlKind::kFrame:

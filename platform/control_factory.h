@@ -12,7 +12,7 @@ namespace astrivo {
 QWidget* CreateStandardControl(const ControlTemplate& control, QWidget* parent);
 
 // Where a static text or an edit field puts its text: left, right or centred per the style,
-// and at the top, as the original's statics do.
+// and always at the top, whatever the control's height.
 Qt::Alignment TextAlignment(const ControlTemplate& control);
 
 // The caption without mnemonic marks ("&Today" reads "Today", "&&" reads "&").

@@ -1,5 +1,5 @@
-// Base units computed the way the original platform computes them, so that layouts drawn
-// in dialog units and the pixel constants beside them keep their proportions.
+// Base units from the dialog font's average character width and cell height, so that layouts
+// drawn in dialog units and the pixel constants beside them keep their proportions.
 #include "platform/dialog_units.h"
 
 #include <QFontMetricsF>
@@ -11,7 +11,7 @@
 namespace astrivo {
 namespace {
 
-constexpr const char* kFamily = "Liberation Sans";  // metric twin of the original sans
+constexpr const char* kFamily = "Liberation Sans";  // 11-pixel metrics give base units 6 x 13
 // 8 points at the 96 dots per inch that dialog units were laid out for; the device pixel
 // ratio, not the font, scales for HiDPI screens.
 constexpr int kPixelSize = 11;
@@ -38,10 +38,10 @@ QFont DialogUnits::DialogFont() {
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetricsF metrics(font);
-  // Integer advances, as the original sums them; the average is rounded to nearest.
+  // Integer advances summed over the alphabet; the average is rounded to nearest.
   const int alphabetWidth = QFontMetrics(font).horizontalAdvance(QString::fromLatin1(kAlphabet));
   baseX_ = (alphabetWidth / (kAlphabetLength / 2) + 1) / 2;
-  // The original's cell height rounds ascent and descent up separately; Qt's integer height
+  // The cell height rounds ascent and descent up separately; Qt's integer height
   // rounds them to nearest and comes out a pixel short.
   baseY_ = static_cast<int>(std::ceil(metrics.ascent()) + std::ceil(metrics.descent()));
 }

@@ -1,5 +1,5 @@
 // A push button that shows a dotted focus rectangle inside its face while it has the focus,
-// as the original platform's buttons do; the style alone draws a focused button and the
+// so a keyboard user sees which button Space presses; the style alone draws a focused button and the
 // default button alike.
 #pragma once
 

@@ -9,8 +9,8 @@
 namespace astrivo {
 namespace {
 
-// The original platform raises shorter periods to this; a period of 0 would otherwise
-// fire on every pass of the event loop.
+// Shorter periods are raised to this, the shortest a dialog timer runs at; a period of 0
+// would otherwise fire on every pass of the event loop.
 constexpr int kMinimumPeriod = 10;  // milliseconds
 
 }  // namespace

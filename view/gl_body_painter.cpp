@@ -67,7 +67,7 @@ void GlBodyPainter::DrawSphere(const Planet& body) {
     gluQuadricNormals(quadric_, GLU_SMOOTH);
   }
   glDisable(GL_BLEND);
-  // No body carries a picture today; the textured path is kept as the drawing rules give it.
+  // No body carries a picture today; a body given a texture name is drawn textured and lit.
   const bool textured = body.textureName != 0;
   if (textured) {
     glEnable(GL_TEXTURE_2D);

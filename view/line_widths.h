@@ -1,4 +1,4 @@
-// Line widths at any device pixel ratio. The drawing rules give widths in pixels at 100 %,
+// Line widths at any device pixel ratio. The scene's widths are pixels at 100 %,
 // but GL draws them in device pixels: at 200 % a 2-pixel trail would come out half as wide
 // and a 1-pixel ring would stay 1 device pixel.
 #pragma once

@@ -209,8 +209,8 @@ class MainWindowTest : public QObject {
           QString());
     }
 
-    // As on the original platform the first control lies on top: read from the top down, the
-    // stack of controls is the layout's order.
+    // The first control of a layout lies on top: read from the top down, the stack of
+    // controls is the layout's order.
     QList<int> layoutOrder, stackOrder;
     for (const ControlTemplate& row : MainDialogLayout().controls) {
       if (row.id != kNoId) layoutOrder << row.id;

@@ -85,7 +85,7 @@ TEST(PeriodTest, SpansForEachChoice) {
 }
 
 TEST(HoroscopeScoringTest, FactorsAndTermsAtTheirEdges) {
-  // Worked aspect values of the rating rules, printed there to four places. At 0 and 90
+  // Aspect values worked by hand from the rating rule, to four places. At 0 and 90
   // degrees the two closenesses tie, and a tie counts as discord.
   // clang-format off
   const std::pair<double, double> aspects[] = {

@@ -56,7 +56,7 @@ class DialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Base units 6 x 13, the original's 8-point font: x * 6 / 4 and y * 13 / 8, each rounded
+  // Base units 6 x 13, the dialog's 8-point font: x * 6 / 4 and y * 13 / 8, each rounded
   // half away from zero. 300 x 200 units are 450 x 325 px; the year field at (65, 27, 25, 15)
   // is at (97.5, 43.875, 37.5, 24.375) px; the picture at (150, 30) takes its natural 3 x 2 px
   // plus a 2 px sunken border each side.
