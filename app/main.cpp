@@ -11,6 +11,7 @@
 #include "platform/prompt.h"
 #include "platform/quit_signals.h"
 #include "platform/settings_store.h"
+#include "view/frame_memory.h"
 #include "view/sky_view.h"
 
 namespace {
@@ -43,6 +44,7 @@ class IconAfterFirstFrame : public QObject {
 int main(int argc, char* argv[]) {
   if (const std::optional<int> status = astrivo::AnswerCommandLine(argc, argv)) return *status;
   astrivo::QuitSignals::Catch();  // before the application object starts any thread
+  astrivo::KeepFrameMemoryForReuse();
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QApplication application(argc, argv);
   IconAfterFirstFrame icon;

@@ -4,7 +4,8 @@
 namespace astrivo {
 
 // Keeps freed heap memory for reuse instead of handing it back to the system after each
-// frame. Process-wide; call once before the first frame. Does nothing where the C library has no such setting.
+// frame. A process-wide setting: the program's main() makes it before anything else. Does
+// nothing where the C library has no such setting.
 void KeepFrameMemoryForReuse();
 
 // Hands the heap's free pages back to the system (start-up's temporary buffers), so that the

@@ -68,7 +68,6 @@ int SkyView::InitGL() {
   // The surface and its format: a platform without OpenGL windows ends here.
   create();
   if (handle() == nullptr || !supportsOpenGL()) return 0;
-  KeepFrameMemoryForReuse();
   // From here the context is kept even if making it current fails; it goes with the surface.
   if (!CreateContext()) return 0;
   scene_.ClearTrails();

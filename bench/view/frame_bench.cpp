@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench_view.h"
+#include "view/frame_memory.h"
 #include "view/sky_view.h"
 
 namespace {
@@ -43,6 +44,7 @@ double Milliseconds(Frame frame) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  astrivo::KeepFrameMemoryForReuse();  // as the program's main() does
   astrivo::SkyView::SetDefaultSurfaceFormat();
   QGuiApplication app(argc, argv);
   const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultPairs;
