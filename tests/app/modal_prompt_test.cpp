@@ -206,7 +206,17 @@ class ModalPromptTest : public QObject {
     if (auto* slider = qobject_cast<QSlider*>(control)) return QString::number(slider->value());
     return QStringLiteral("?");
   }
-  QString Sliders() const { return "tilt=" + Value("tilt") + " heading=" + Value("heading"); }
+  // The sliders' positions, and "held" for a thumb the slider takes as held down.
+  QString Sliders() const {
+    QString sliders;
+    for (const char* name : {"tilt", "heading"}) {
+      sliders += QStringLiteral("%1=%2%3 ").arg(name, Value(name),
+                                            qobject_cast<QSlider*>(Control(name))->isSliderDown()
+                                                ? " held"
+                                                : "");
+    }
+    return sliders.trimmed();
+  }
 
   // What a screen reader finds focused among the window's controls.
   QString Look() const {
