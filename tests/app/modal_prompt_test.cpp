@@ -140,7 +140,11 @@ class ModalPromptTest : public QObject {
       shown << item.section(u'=', 0, 0) + "=" + Value(item.section(u'=', 0, 0));
     }
     QCOMPARE(shown.join(u' '), QString(s.shown));
-    for (const QString& still : stills_) QCOMPARE(Sliders(), still);
+    // Still means still, and no thumb is left held down by a press that a box ended.
+    for (const QString& still : stills_) {
+      QCOMPARE(Sliders(), still);
+      QVERIFY2(!still.contains("held"), qPrintable(still));
+    }
   }
 
  protected:
