@@ -51,7 +51,8 @@ bool UserActions::eventFilter(QObject* watched, QEvent* event) {
 void UserActions::Begin(QObject* receiver, const QEvent& event) {
   // The window system hands each real input event to a window first; widgets get it from
   // there, so counting at windows counts it once.
-  if (receiver->isWindowType() && event.spontaneous() && QGuiApplication::modalWindow() == nullptr) {
+  if (receiver->isWindowType() && event.spontaneous() &&
+      QGuiApplication::modalWindow() == nullptr) {
     ++count_;
   }
 }
@@ -77,9 +78,9 @@ bool UserActions::SeeKey(QObject* receiver, QKeyEvent& event) {
   const bool release = event.type() == QEvent::KeyRelease;
   if (heldKey_ != 0 && key == heldKey_) {
     // Events made up inside the program carry no time stamp at all.
-    const bool repeat = event.isAutoRepeat() || (!release && heldKeyReleased_ &&
-                                                 heldKeyReleasedAt_ != 0 &&
-                                                 event.timestamp() == heldKeyReleasedAt_);
+    const bool repeat =
+        event.isAutoRepeat() || (!release && heldKeyReleased_ && heldKeyReleasedAt_ != 0 &&
+                                 event.timestamp() == heldKeyReleasedAt_);
     if (repeat) {
       // Taken by nothing: accepted as an override, so that no shortcut runs either.
       event.accept();

@@ -93,8 +93,8 @@ constexpr Sequence kSequences[] = {
 };
 // clang-format on
 
-constexpr int kPauseMs = 60;          // after each input, for the program to take it in
-constexpr int kWaitForBoxMs = 5000;   // for a box to come, or the window to be active again
+constexpr int kPauseMs = 60;         // after each input, for the program to take it in
+constexpr int kWaitForBoxMs = 5000;  // for a box to come, or the window to be active again
 constexpr int kWaitForTraceMs = 20000;
 
 QMessageBox* OpenBox() {
@@ -214,10 +214,9 @@ class ModalPromptTest : public QObject {
   QString Sliders() const {
     QString sliders;
     for (const char* name : {"tilt", "heading"}) {
-      sliders += QStringLiteral("%1=%2%3 ").arg(name, Value(name),
-                                            qobject_cast<QSlider*>(Control(name))->isSliderDown()
-                                                ? " held"
-                                                : "");
+      sliders += QStringLiteral("%1=%2%3 ")
+                     .arg(name, Value(name),
+                          qobject_cast<QSlider*>(Control(name))->isSliderDown() ? " held" : "");
     }
     return sliders.trimmed();
   }
@@ -291,8 +290,8 @@ class ModalPromptTest : public QObject {
         if (untilClock_.elapsed() < untilMs_) return;
         const QWidget* active = QApplication::activeWindow();
         errors_ << QStringLiteral("timed out waiting for %1 (active window: %2)")
-                       .arg(untilWhat_, active != nullptr ? active->metaObject()->className()
-                                                          : "none");
+                       .arg(untilWhat_,
+                            active != nullptr ? active->metaObject()->className() : "none");
         done_ = true;
         return;
       }
