@@ -2,6 +2,7 @@
 #include "platform/data_exchange.h"
 
 #include <QLineEdit>
+#include <QPointer>
 
 #include "platform/dialog.h"
 
@@ -45,12 +46,16 @@ bool DataExchange::Exchange(int id, int& value) {
 
 void DataExchange::Fail(int id, const QString& text) {
   failed_ = true;
-  dialog_.Prompts().Prompt(&dialog_, text);
-  // After the prompt, as the user then corrects the field that failed.
-  if (auto* edit = dialog_.ControlAs<QLineEdit>(id)) {
-    edit->setFocus(Qt::OtherFocusReason);
+  // Once the prompt is answered, the user corrects the field that failed: it takes the focus,
+  // disabled or not (a deferred prompt is answered long after this read), with its whole text
+  // selected, so that what is typed next replaces it.
+  QPointer<Dialog> dialog = &dialog_;
+  QPointer<QLineEdit> edit = dialog_.ControlAs<QLineEdit>(id);
+  dialog_.Prompts().Prompt(&dialog_, text, [dialog, edit] {
+    if (dialog == nullptr || edit == nullptr) return;
+    dialog->GiveFocus(*edit);
     edit->selectAll();
-  }
+  });
 }
 
 }  // namespace astrivo

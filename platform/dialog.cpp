@@ -12,6 +12,7 @@
 
 #include "platform/control_factory.h"
 #include "platform/dialog_accessible.h"
+#include "platform/user_actions.h"
 
 namespace astrivo {
 namespace {
@@ -61,6 +62,7 @@ Dialog::Dialog(const DialogTemplate& layout, const ControlFactories& factories, 
                Prompter& prompter)
     : QDialog(parent), prompter_(prompter), timers_([this](int id) { OnTimer(id); }) {
   InstallDialogAccessible();
+  UserActions::Instance();  // watching from the start, so that it knows the press in progress
   setFont(DialogUnits::DialogFont());
   setWindowTitle(QString::fromUtf8(layout.title));
   appWindow_ = (layout.style & kAppWindow) != 0;
@@ -222,7 +224,28 @@ void Dialog::OnCancel() { QDialog::reject(); }
 
 void Dialog::reject() { OnCancel(); }
 
+void Dialog::GiveFocus(QWidget& control) {
+  if (control.isEnabled()) {
+    control.setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  // Qt gives no focus to a disabled widget; enabled for the moment of taking it, the control
+  // then keeps it when it is disabled again (focusNextPrevChild).
+  control.setEnabled(true);
+  control.setFocus(Qt::OtherFocusReason);
+  control.setEnabled(false);
+}
+
 bool Dialog::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    const bool handled = QDialog::event(event);
+    // Qt gives the window's focused control the focus back when the window becomes active
+    // again (after a modal box, say), but not to a disabled one.
+    if (QWidget* focus = focusWidget(); focus != nullptr && !focus->isEnabled()) {
+      GiveFocus(*focus);
+    }
+    return handled;
+  }
   // Tab reaches the dialog itself only when the focused control is disabled; it moves on.
   const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
   const bool tabbing =

@@ -54,6 +54,11 @@ class Dialog : public QDialog {
   // Track bars: dragging, stepping by key, page click or wheel; gets the new position.
   void SetScrollHandler(int id, std::function<void(int position)> handler);
 
+  // Gives `control` the focus, even while it is disabled: a control disabled while it has the
+  // focus keeps it (readers report it focused and unavailable, and it takes no typing), and so
+  // does one given the focus while disabled.
+  void GiveFocus(QWidget& control);
+
   // Fields to controls (false) or controls to fields with validation (true); false when a
   // field failed validation.
   bool UpdateData(bool saveAndValidate);

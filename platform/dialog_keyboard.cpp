@@ -16,6 +16,14 @@ bool IsEnter(const QKeyEvent* event) {
   return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// A key that would type a character into a text field.
+bool Types(const QKeyEvent* event) {
+  constexpr Qt::KeyboardModifiers kCommands =
+      Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  return event->text().size() == 1 && event->text()[0].isPrint() &&
+         (event->modifiers() & kCommands) == 0;
+}
+
 // The button whose caption marks `key` as its mnemonic ("&Submit" for S), if it can act.
 bool HasMnemonic(const QAbstractButton* button, Qt::Key key) {
   const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
@@ -53,9 +61,10 @@ bool DialogKeyboard::MayMoveFocus(bool byKey) const {
 
 bool DialogKeyboard::KeyPress(QKeyEvent* event, const std::function<void()>& runOk) {
   QWidget* focus = dialog_.focusWidget();
+  // Keys do nothing on a disabled control that kept the focus: Enter presses no button, and
+  // what is typed goes nowhere, not even to a button as a mnemonic.
+  if (focus != nullptr && !focus->isEnabled() && (IsEnter(event) || Types(event))) return true;
   if (IsEnter(event)) {
-    // Keys do nothing on a disabled control that kept the focus.
-    if (focus != nullptr && !focus->isEnabled()) return true;
     auto* focusedButton = qobject_cast<QPushButton*>(focus);
     if (focusedButton != nullptr) {
       focusedButton->click();

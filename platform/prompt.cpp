@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/user_actions.h"
+
 namespace astrivo {
 namespace {
 
@@ -24,7 +26,14 @@ bool IsOnScreen(const QWidget* window) {
 // The box, transient for the prompting window and centred over it where the window system
 // lets a program place its windows.
 void ShowBox(QWidget* parent, const QString& text) {
+  UserActions::Instance().EndForModalBox();
+  QPointer<QWidget> window = parent != nullptr ? parent->window() : nullptr;
   QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle), text);
+  // The box's window is active again once the box has closed, as the owner of a box is; a
+  // window system without a window manager would leave no window active.
+  if (window != nullptr && window->isVisible() && !window->isActiveWindow()) {
+    window->activateWindow();
+  }
 }
 
 // Holds a prompt raised before its window is on screen (while the window initialises, say)
@@ -32,16 +41,18 @@ void ShowBox(QWidget* parent, const QString& text) {
 // screen. Dropped with the window if it never appears.
 class PendingPrompt : public QObject {
  public:
-  PendingPrompt(QWidget* parent, QString text, std::function<void()> closed)
+  PendingPrompt(QWidget* parent, QString text, std::function<void()> answered,
+                std::function<void()> dropped)
       : QObject(parent->window()),
         parent_(parent),
         text_(std::move(text)),
-        closed_(std::move(closed)) {
+        answered_(std::move(answered)),
+        dropped_(std::move(dropped)) {
     parent->window()->installEventFilter(this);
     WatchExposure();
   }
   ~PendingPrompt() override {
-    if (!posted_) closed_();
+    if (!posted_) dropped_();
   }
 
  protected:
@@ -52,10 +63,15 @@ class PendingPrompt : public QObject {
       posted_ = true;
       deleteLater();
       // After the expose has been handled, so that the window is painted beneath the box.
-      QTimer::singleShot(0, qApp, [parent = parent_, text = text_, closed = closed_] {
-        if (parent) ShowBox(parent, text);
-        closed();
-      });
+      QTimer::singleShot(
+          0, qApp, [parent = parent_, text = text_, answered = answered_, dropped = dropped_] {
+            if (parent == nullptr) {
+              dropped();
+              return;
+            }
+            ShowBox(parent, text);
+            answered();
+          });
     }
     return false;
   }
@@ -68,25 +84,51 @@ class PendingPrompt : public QObject {
 
   QPointer<QWidget> parent_;
   QString text_;
-  std::function<void()> closed_;
+  std::function<void()> answered_;
+  std::function<void()> dropped_;
   bool posted_ = false;
 };
 
 }  // namespace
 
-void Prompter::Prompt(QWidget* parent, const QString& text) {
-  if (open_) return;
+bool Prompter::Prompt(QWidget* parent, const QString& text, std::function<void()> answered) {
+  if (open_) return false;
   open_ = true;
-  Show(parent, text);
+  answered_ = std::move(answered);
+  if (Show(parent, text)) return true;
+  open_ = false;
+  answered_ = nullptr;
+  return false;
 }
 
-void MessageBoxPrompter::Show(QWidget* parent, const QString& text) {
+void Prompter::Answered() {
+  open_ = false;
+  const std::function<void()> next = std::move(answered_);
+  answered_ = nullptr;
+  if (next) next();
+}
+
+void Prompter::Dropped() {
+  open_ = false;
+  answered_ = nullptr;
+}
+
+bool MessageBoxPrompter::Show(QWidget* parent, const QString& text) {
+  // A handler that asks again within the same action (Qt's slider runs a middle click's move
+  // twice, and Qt's repeat would step on after the box) gets no second box.
+  const quint64 action = UserActions::Instance().Current();
+  QWidget* window = parent != nullptr ? parent->window() : nullptr;
+  if (lastAction_ == action && lastWindow_ == window) return false;
+  lastAction_ = action;
+  lastWindow_ = window;
   if (parent != nullptr && !IsOnScreen(parent->window())) {
-    new PendingPrompt(parent, text, [this] { Closed(); });
+    new PendingPrompt(
+        parent, text, [this] { Answered(); }, [this] { Dropped(); });
   } else {
     ShowBox(parent, text);
-    Closed();
+    Answered();
   }
+  return true;
 }
 
 Prompter& MessageBoxes() {

@@ -2,6 +2,7 @@
 #include "platform/track_bar.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace astrivo {
 namespace {
@@ -41,6 +42,26 @@ void TrackBar::keyPressEvent(QKeyEvent* event) {
     }
   }
   QSlider::keyPressEvent(event);
+}
+
+void TrackBar::mousePressEvent(QMouseEvent* event) {
+  pressing_ = true;
+  endedWhilePressing_ = false;
+  QSlider::mousePressEvent(event);
+  pressing_ = false;
+  if (!endedWhilePressing_) return;
+  // A box raised by the press itself (a page step, the move to a middle click) ended it before
+  // Qt had finished the press: after the box Qt starts the page repeat, or takes the thumb as
+  // held. End that too, so that nothing steps on unseen.
+  setRepeatAction(SliderNoAction);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), event->scenePosition(),
+                      event->globalPosition(), event->button(), Qt::NoButton, event->modifiers());
+  QSlider::mouseReleaseEvent(&release);
+}
+
+void TrackBar::mouseReleaseEvent(QMouseEvent* event) {
+  if (pressing_) endedWhilePressing_ = true;
+  QSlider::mouseReleaseEvent(event);
 }
 
 }  // namespace astrivo

@@ -1,6 +1,7 @@
 // A slider with the original platform's track bar keys: Up, Left and Page Up decrease the
 // position, Down, Right and Page Down increase it, Home and End go to the ends, whichever
-// way the bar stands.
+// way the bar stands. A press that a modal box ends while the press is still being handled
+// stays ended.
 #pragma once
 
 #include <QSlider>
@@ -15,6 +16,12 @@ class TrackBar : public QSlider {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressing_ = false;            // inside the press's own handling
+  bool endedWhilePressing_ = false;  // and a release came meanwhile
 };
 
 }  // namespace astrivo

@@ -5,12 +5,18 @@
 #include <QGuiApplication>
 
 // Xlib last: its macros (Bool, Status) break Qt's headers.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 namespace astrivo {
+namespace {
 
-XInput::XInput() {
+constexpr unsigned int kRepeatDelay = 250, kRepeatInterval = 30;  // ms
+
+}  // namespace
+
+XInput::XInput(bool settle) : settle_(settle) {
   // A Wayland client gets its input from the compositor, which takes it from an X server of
   // its own when tools/wayland_seat.sh runs it; DISPLAY then names that server.
   const QString platform = QGuiApplication::platformName();
@@ -21,31 +27,52 @@ XInput::XInput() {
     XCloseDisplay(display_);
     display_ = nullptr;
   }
+  if (display_ == nullptr) return;
   // A key is held only as long as a test holds it: on a slow machine a press and its release
   // may be far enough apart for the server to repeat the key.
-  if (display_ != nullptr) XAutoRepeatOff(display_);
+  XAutoRepeatOff(display_);
+  XkbGetAutoRepeatRate(display_, XkbUseCoreKbd, &repeatDelay_, &repeatInterval_);
+  XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, kRepeatDelay, kRepeatInterval);
 }
 
 XInput::~XInput() {
   if (display_ == nullptr) return;
+  XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, repeatDelay_, repeatInterval_);
   XAutoRepeatOn(display_);
   XCloseDisplay(display_);
 }
 
 void XInput::MoveTo(QPoint global) {
   XTestFakeMotionEvent(display_, -1, global.x(), global.y(), CurrentTime);
-  Settle();
+  Sent();
 }
 
 void XInput::Button(int button, bool down) {
   XTestFakeButtonEvent(display_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
-  Settle();
+  Sent();
 }
 
 void XInput::Key(const QString& keysym, bool down, unsigned long afterMs) {
   const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym.toLatin1().constData()));
   XTestFakeKeyEvent(display_, code, down ? True : False, down ? afterMs : CurrentTime);
-  Settle();
+  Sent();
+}
+
+void XInput::AutoRepeat(bool on) {
+  if (on) {
+    XAutoRepeatOn(display_);
+  } else {
+    XAutoRepeatOff(display_);
+  }
+  Sent();
+}
+
+void XInput::Sent() {
+  if (settle_) {
+    Settle();
+  } else {
+    XSync(display_, False);
+  }
 }
 
 void XInput::Settle() {

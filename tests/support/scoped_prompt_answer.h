@@ -30,13 +30,13 @@ class ScopedPromptAnswer {
 
 class TestPrompter final : public Prompter {
  protected:
-  void Show(QWidget* parent, const QString& text) override {
+  bool Show(QWidget* parent, const QString& text) override {
     if (const ScopedPromptAnswer::Answer* answer = ScopedPromptAnswer::Innermost()) {
       (*answer)(parent, text);
-    } else {
-      MessageBoxes().Prompt(parent, text);
+      Answered();
+      return true;
     }
-    Closed();
+    return MessageBoxes().Prompt(parent, text, [this] { Answered(); });
   }
 };
 
