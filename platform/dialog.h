@@ -1,5 +1,5 @@
-// A dialog built from a layout table, with the original platform's habits: controls found
-// by id, notifications only for what the user does, data exchange, and timers by id.
+// A dialog built from a layout table, with the habits the program's dialogs rely on: controls
+// found by id, notifications only for what the user does, data exchange, and timers by id.
 #pragma once
 
 #include <functional>

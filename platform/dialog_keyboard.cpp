@@ -76,7 +76,7 @@ bool DialogKeyboard::KeyPress(QKeyEvent* event, const std::function<void()>& run
     return true;
   }
   // A letter that reached the dialog was not taken by the focused control (a push button, a
-  // radio button, a slider): as on the original platform it works as a mnemonic without Alt.
+  // radio button, a slider): it works as a mnemonic even without Alt.
   const bool bare = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier;
   return bare && event->text().size() == 1 && event->text()[0].isLetterOrNumber() &&
          TriggerMnemonic(Qt::Key(event->key()));

@@ -1,5 +1,5 @@
-// The original platform's dialog keyboard rules where Qt's differ: which push button looks
-// like the default and takes Enter, a disabled control that keeps the focus, and mnemonics
+// The program's dialog keyboard rules where Qt's differ: which push button looks like the
+// default and takes Enter, a disabled control that keeps the focus, and mnemonics
 // typed as bare letters.
 #pragma once
 

@@ -1,4 +1,4 @@
-// A slider with the original platform's track bar keys: Up, Left and Page Up decrease the
+// A slider with the track bar keys of the program's dialogs: Up, Left and Page Up decrease the
 // position, Down, Right and Page Down increase it, Home and End go to the ends, whichever
 // way the bar stands. A press that a modal box ends while the press is still being handled
 // stays ended.
