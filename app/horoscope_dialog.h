@@ -63,10 +63,7 @@ class HoroscopeDialog : public Dialog {
   RatingBar* LuckBar() const { return luckBar_; }
   RatingBar* LoveBar() const { return loveBar_; }
   RatingBar* MoneyBar() const { return moneyBar_; }
-  const CalendarDate& PeriodStart() const { return periodStart; }
-  const CalendarDate& PeriodEnd() const { return periodEnd; }
   const CalendarDate& TraceDate() const { return traceDate; }
-  QAction* AboutAction() const { return aboutAction_; }
 
   int birthDay;
   int birthMonth;

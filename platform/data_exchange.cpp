@@ -17,8 +17,6 @@ DataExchange DataExchange::Closing(Dialog& dialog) {
   return exchange;
 }
 
-void DataExchange::Int(int id, int& value) { Exchange(id, value); }
-
 void DataExchange::IntInRange(int id, int& value, int min, int max) {
   if (!Exchange(id, value) || !saveAndValidate_ || closing_) return;
   if (value < min || value > max) {

@@ -18,14 +18,11 @@ class DataExchange {
   // nothing is reported.
   static DataExchange Closing(Dialog& dialog);
 
-  bool SaveAndValidate() const { return saveAndValidate_; }
   bool Failed() const { return failed_; }
 
   // Edit field `id` and an integer field. Reading text that is not a 32-bit integer leaves
-  // `value` unchanged and fails with "Please enter an integer."
-  void Int(int id, int& value);
-  // As Int; reading a number outside min..max stores it and then fails with "Please enter an
-  // integer between min and max."
+  // `value` unchanged and fails with "Please enter an integer."; reading a number outside
+  // min..max stores it and then fails with "Please enter an integer between min and max."
   void IntInRange(int id, int& value, int min, int max);
 
  private:

@@ -14,8 +14,6 @@ class DialogUnits {
 
   explicit DialogUnits(const QFont& font = DialogFont());
 
-  int BaseX() const { return baseX_; }  // pixels per 4 horizontal units
-  int BaseY() const { return baseY_; }  // pixels per 8 vertical units
   int ToPixelsX(int units) const;
   int ToPixelsY(int units) const;
   QRect ToPixels(const QRect& units) const;

@@ -142,8 +142,7 @@ bool SettingsStore::WriteInts(const QString& section, const std::vector<NamedInt
     if (!copy.isEmpty() && astrivo::Contents(path_, ok) == old && ok) QFile::remove(copy);
     return false;
   }
-  bool ok = false;
-  return astrivo::Contents(path_, ok) == bytes && ok;
+  return true;
 }
 
 bool SettingsStore::KeepAside(const QByteArray& bytes, QString& made) const {

@@ -31,11 +31,11 @@ class SettingsStore {
   int ReadInt(const QString& section, const QString& name, int defaultValue) const;
 
   // Stores all `values` in `section` with one replacement of the file, keeping its other
-  // sections, keys and comments as written, then reads the file back to check. A file holding
-  // these values already is left alone. One that could not be read back cleanly is copied
-  // aside as <file>.damaged (-2, -3, ... when that name is taken) before it is replaced,
-  // unless such a copy of it is kept already. False when the values are not stored; the file
-  // is then as it was, and no copy is left behind.
+  // sections, keys and comments as written. A file holding these values already is left
+  // alone. One that could not be read back cleanly is copied aside as <file>.damaged (-2, -3,
+  // ... when that name is taken) before it is replaced, unless such a copy of it is kept
+  // already. False when the values are not stored; the file is then as it was, and no copy is
+  // left behind. The program ignores the answer: a failed store changes nothing it shows.
   bool WriteInts(const QString& section, const std::vector<NamedInt>& values);
 
  private:

@@ -49,7 +49,8 @@ void SkyScene::SelectSign(int index) {
 }
 
 bool SkyScene::StepHeading() {
-  // 64-bit, so a heading at the edge of the int range steps without overflow.
+  // 64-bit: `heading` is a public int any caller may set, and a step from the edge of the int
+  // range must not overflow.
   const long long current = heading;
   const long long target = targetHeading;
   if (current < target) {
