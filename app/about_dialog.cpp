@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "app/about_layout.h"
+#include "astrivo/build_facts.h"
 #include "platform/device_pixels.h"
 
 namespace astrivo {

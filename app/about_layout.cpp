@@ -4,13 +4,10 @@
 #include <string>
 
 #include "astrivo/build_facts.h"
+#include "res/picture_ids.h"
 
 namespace astrivo {
-namespace {
-
-constexpr int kAboutPicture = 176;  // 299 x 212: title lettering over a zodiac figure
-
-}  // namespace
+namespace {}  // namespace
 
 const DialogTemplate& AboutLayout() {
   static const std::string versionLine = std::string("Astrivo Version ") + kVersion;

@@ -1,4 +1,4 @@
-// Layout 100, the About box, and the address of the product's web page that it links to.
+// Layout 100, the About box.
 #pragma once
 
 #include "platform/dialog_template.h"
@@ -6,8 +6,6 @@
 namespace astrivo {
 
 constexpr int kIdLink = 1053;  // the static text that becomes the CHyperLink
-// A reserved example address while the product has no page of its own.
-constexpr const char* kProductWebAddress = "https://astrivo.example/";
 
 const DialogTemplate& AboutLayout();
 

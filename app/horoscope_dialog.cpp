@@ -42,9 +42,6 @@ constexpr BarStyle kLuckStyle{150, 150, 0, 0.15};
 constexpr BarStyle kLoveStyle{150, 0, 0, 0.2};
 constexpr BarStyle kMoneyStyle{0, 150, 0, 0.25};
 
-constexpr int kHeadingMin = -180, kHeadingMax = 180;  // degrees
-constexpr int kTiltMin = 0, kTiltMax = 90, kTiltStart = 30;
-
 // Below this client size (pixels) the controls keep their last places.
 constexpr int kLayoutMinWidth = 750, kLayoutMinHeight = 500;
 // Above it, in pixels: the view keeps its top-left corner and grows with the client area; the

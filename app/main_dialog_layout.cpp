@@ -1,14 +1,12 @@
 // The main dialog's layout table.
 #include "app/main_dialog_layout.h"
 
+#include "res/picture_ids.h"
+
 namespace astrivo {
 namespace {
 
 // Pictures beside the frames.
-constexpr int kFortunePicture = 144;  // 35 x 35
-constexpr int kRomancePicture = 143;  // 35 x 35
-constexpr int kWealthPicture = 142;   // 35 x 35
-constexpr int kInputPicture = 165;    // 75 x 93
 
 using K = ControlKind;
 

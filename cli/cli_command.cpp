@@ -1,5 +1,5 @@
 // astrivo-cli: the rate, bodies and signs commands over the engine and the sky model.
-#include "tools/cli/cli_command.h"
+#include "cli/cli_command.h"
 
 #include <map>
 #include <optional>
@@ -8,13 +8,13 @@
 #include <string_view>
 
 #include "astrivo/build_facts.h"
+#include "cli/date_argument.h"
+#include "cli/json_writer.h"
+#include "cli/printable_text.h"
 #include "engine/horoscope_scoring.h"
 #include "engine/period.h"
 #include "sky/sign_table.h"
 #include "sky/sky_scene.h"
-#include "tools/cli/date_argument.h"
-#include "tools/cli/json_writer.h"
-#include "tools/cli/printable_text.h"
 
 namespace astrivo {
 

@@ -1,6 +1,6 @@
 // Date arguments: exact YYYY-MM-DD, checked against the month table and the range of their
 // kind.
-#include "tools/cli/date_argument.h"
+#include "cli/date_argument.h"
 
 #include <cstdio>
 #include <tuple>

@@ -1,5 +1,5 @@
 // JsonWriter: commas, escapes and round-trip number formatting.
-#include "tools/cli/json_writer.h"
+#include "cli/json_writer.h"
 
 #include <charconv>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_command.h"
 #include "engine/local_clock.h"
-#include "tools/cli/cli_command.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);

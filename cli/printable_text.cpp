@@ -1,6 +1,6 @@
 // A newline or an escape sequence inside an argument would otherwise break the one-line
 // message apart or reach the terminal as a command.
-#include "tools/cli/printable_text.h"
+#include "cli/printable_text.h"
 
 #include <cstdio>
 

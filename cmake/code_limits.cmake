@@ -4,7 +4,7 @@
 #   ASTRIVO_FIRST_RATED_DATE, ASTRIVO_LAST_RATED_DATE   "1 March 1900": the days rated
 #   ASTRIVO_MAX_SPAN_DAYS                               the longest span astrivo-cli rates
 set(calendar_header ${PROJECT_SOURCE_DIR}/engine/calendar_date.h)
-set(cli_header ${PROJECT_SOURCE_DIR}/tools/cli/cli_command.h)
+set(cli_header ${PROJECT_SOURCE_DIR}/cli/cli_command.h)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${calendar_header} ${cli_header})
 file(READ ${calendar_header} calendar_text)
 file(READ ${cli_header} cli_text)

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_command.h"
 #include "engine/local_clock.h"
-#include "tools/cli/cli_command.h"
 
 namespace {
 

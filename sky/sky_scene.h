@@ -12,6 +12,10 @@
 
 namespace astrivo {
 
+// The view angles' ranges in degrees, as the tilt and heading sliders give them.
+constexpr int kTiltMin = 0, kTiltMax = 90, kTiltStart = 30;
+constexpr int kHeadingMin = -180, kHeadingMax = 180;
+
 class SkyScene {
  public:
   SkyScene() = default;
@@ -44,7 +48,7 @@ class SkyScene {
   double Aspect() const { return aspect_; }
   const Vec3& Camera() const { return camera_; }
 
-  int tilt = 30;          // the tilt slider's position, 0..90
+  int tilt = kTiltStart;  // the tilt slider's position, kTiltMin..kTiltMax
   int heading = 0;        // degrees; the negated position of the heading slider
   int targetHeading = 0;  // where StepHeading moves heading to
 

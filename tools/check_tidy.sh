@@ -8,7 +8,7 @@ build=${1:-build/check}
 jobs="$(nproc)"
 # Every translation unit of the libraries and programs, none of the tests or benchmarks.
 run-clang-tidy -p "$build" -j"$jobs" -quiet \
-  "$PWD/(engine|sky|view|platform|app|tools/cli|tools/viewer|tools/artwork)/[^/]*\.cpp$" \
+  "$PWD/(engine|sky|view|platform|app|cli|tools/viewer|tools/artwork)/[^/]*\.cpp$" \
   > "$build/tidy.log" 2>&1 || { grep -E "(warning|error):" "$build/tidy.log" | sort -u; exit 1; }
 if grep -qE "(warning|error):" "$build/tidy.log"; then
   grep -E "(warning|error):" "$build/tidy.log" | sort -u

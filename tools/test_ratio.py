@@ -5,7 +5,7 @@ import pathlib
 import re
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
-PRODUCT = ["engine", "sky", "view", "app", "platform", "tools/cli"]
+PRODUCT = ["engine", "sky", "view", "app", "platform", "cli"]
 TESTS = ["tests"]
 SUFFIXES = {".cpp", ".h"}
 

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 
+#include "res/picture_ids.h"
 #include "view/frame_memory.h"
 #include "view/gl_check.h"
 #include "view/picture_texture.h"
@@ -24,7 +25,6 @@ constexpr int kAlphaBits = 0;
 // to the front buffer (and crashes Mesa's softpipe), while still reporting double buffering.
 constexpr int kDepthBits = 24;
 constexpr int kStencilBits = 8;
-constexpr int kStarGlowPicture = 149;
 constexpr double kVisibleWidth = 15.0;  // scene units across the window through the origin
 
 }  // namespace

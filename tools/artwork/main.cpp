@@ -23,6 +23,7 @@
 #include <QTransform>
 
 #include "astrivo/build_facts.h"
+#include "res/picture_ids.h"
 #include "sky/sign_table.h"
 #include "tools/artwork/program_icon.h"
 #include "tools/artwork/star_path.h"
@@ -44,18 +45,12 @@ constexpr int kTextOutlineSize = 200;  // pixels; text is laid out large, then s
 
 const QColor kBannerYellow(192, 192, 0);  // the sign banners' letter colour
 
-constexpr int kStarGlowId = 149;
 constexpr int kStarGlowSize = 200;     // pixels, square
 constexpr double kGlowCentre = 248.0;  // grey level at the centre
 constexpr double kRayAtEdge = 76.0;    // grey level where a ray meets the middle of an edge
-constexpr int kFrameIconSize = 35;     // pixels, square: pictures 142, 143, 144
-constexpr int kFortuneId = 144;
-constexpr int kRomanceId = 143;
-constexpr int kWealthId = 142;
-constexpr int kInputId = 165;
+constexpr int kFrameIconSize = 35;     // pixels, square: the three rating-frame pictures
 constexpr int kInputWidth = 75;
 constexpr int kInputHeight = 93;
-constexpr int kAboutId = 176;
 constexpr int kAboutWidth = 299;
 constexpr int kAboutHeight = 212;
 
@@ -431,15 +426,15 @@ int main(int argc, char* argv[]) {
                  kFontFolder);
     return 1;
   }
-  bool ok = Save(StarGlow(), folder, PictureFile(kStarGlowId));
+  bool ok = Save(StarGlow(), folder, PictureFile(astrivo::kStarGlowPicture));
   for (const astrivo::SignFacts& banner : astrivo::kSignTable) {
     ok = Save(Banner(banner, fonts), folder, PictureFile(banner.bannerPicture)) && ok;
   }
-  ok = Save(Clover(), folder, PictureFile(kFortuneId)) && ok;
-  ok = Save(Heart(), folder, PictureFile(kRomanceId)) && ok;
-  ok = Save(Coin(fonts), folder, PictureFile(kWealthId)) && ok;
-  ok = Save(InputPicture(fonts), folder, PictureFile(kInputId)) && ok;
-  ok = Save(AboutPicture(fonts), folder, PictureFile(kAboutId)) && ok;
+  ok = Save(Clover(), folder, PictureFile(astrivo::kFortunePicture)) && ok;
+  ok = Save(Heart(), folder, PictureFile(astrivo::kRomancePicture)) && ok;
+  ok = Save(Coin(fonts), folder, PictureFile(astrivo::kWealthPicture)) && ok;
+  ok = Save(InputPicture(fonts), folder, PictureFile(astrivo::kInputPicture)) && ok;
+  ok = Save(AboutPicture(fonts), folder, PictureFile(astrivo::kAboutPicture)) && ok;
   for (int size : astrivo::kIconSizes) {
     ok = Save(astrivo::ProgramIcon(size), folder, QStringLiteral("astrivo-%1.png").arg(size)) && ok;
   }

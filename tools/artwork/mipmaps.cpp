@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "platform/picture_store.h"
+#include "res/picture_ids.h"
 #include "sky/sky_scene.h"
 
 namespace {
 
-constexpr int kStarGlowPicture = 149;
 constexpr int kComponents = 3;
 
 bool WriteLevels(int id, const QString& folder) {
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
   }
   astrivo::SkyScene scene;
   scene.Build();
-  std::vector<int> ids = {kStarGlowPicture};
+  std::vector<int> ids = {astrivo::kStarGlowPicture};
   for (int i = 0; i < scene.SignCount(); ++i) ids.push_back(scene.SignAt(i)->bannerPicture);
   const QString folder = QString::fromLocal8Bit(argv[1]);
   for (int id : ids) {

@@ -6,14 +6,12 @@
 #include <QWidget>
 
 #include "engine/calendar_date.h"
+#include "sky/sky_scene.h"
 #include "view/sky_view.h"
 
 namespace {
 
 constexpr int kTraceDays = 120;  // days of trail behind today: about the dialog's four months
-constexpr int kTilt = 30;        // degrees; the dialog's starting tilt
-constexpr int kTiltMin = 0, kTiltMax = 90;               // degrees, as the dialog's slider
-constexpr int kHeadingMin = -180, kHeadingMax = 180;     // degrees, as the dialog's slider
 constexpr int kWindowWidth = 1000, kWindowHeight = 700;  // pixels, a comfortable first size
 
 }  // namespace
@@ -36,11 +34,11 @@ int main(int argc, char* argv[]) {
   const astrivo::DayNumber today = astrivo::CalendarDate().GetDayNumber();
   scene.ClearTrails();
   for (astrivo::DayNumber day = today - kTraceDays; day <= today; ++day) scene.ShowDay(day);
-  scene.tilt = kTilt;
-  tilt->setRange(kTiltMin, kTiltMax);
+  scene.tilt = astrivo::kTiltStart;
+  tilt->setRange(astrivo::kTiltMin, astrivo::kTiltMax);
   tilt->setInvertedAppearance(true);
-  tilt->setValue(kTilt);
-  heading->setRange(kHeadingMin, kHeadingMax);
+  tilt->setValue(astrivo::kTiltStart);
+  heading->setRange(astrivo::kHeadingMin, astrivo::kHeadingMax);
   heading->setValue(-scene.heading);
   QObject::connect(tilt, &QSlider::valueChanged, [view](int value) {
     view->Scene().tilt = value;
