@@ -3,14 +3,15 @@
 // text) and a newline on out and nothing on err, or exit 2 with nothing on out and one line on
 // err.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_command.h"
 #include "engine/local_clock.h"
+#include "promise_check.h"
+
+using astrivo::fuzz::Check;
 
 namespace {
 
@@ -18,13 +19,6 @@ class FixedClock final : public astrivo::LocalClock {
  public:
   astrivo::LocalDate Today() const override { return {16, 6, 2004}; }
 };
-
-// A broken promise stops the run, which keeps the input.
-void Check(bool holds, const char* promise) {
-  if (holds) return;
-  std::fprintf(stderr, "broken: %s\n", promise);
-  std::abort();
-}
 
 }  // namespace
 

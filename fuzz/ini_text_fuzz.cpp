@@ -2,21 +2,11 @@
 // read. Parse -> ToBytes -> Parse keeps every section and value, and so does a file the
 // program's own three values are then stored in.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/ini_text.h"
+#include "promise_check.h"
 
-namespace {
-
-// A broken promise stops the run, which keeps the input.
-void Check(bool holds, const char* promise) {
-  if (holds) return;
-  std::fprintf(stderr, "broken: %s\n", promise);
-  std::abort();
-}
-
-}  // namespace
+using astrivo::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using astrivo::IniText;
