@@ -23,6 +23,7 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "fixed_today.h"
+#include "run_out_start.h"
 #include "scratch_app.h"
 #include "x_input.h"
 
@@ -164,8 +165,7 @@ class ModalPromptTest : public QObject {
     app_->birthDay = storedDay;
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
     if (storedDay == 1) {
-      while (dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer)) dialog_->AdvanceTrace();
-      while (dialog_->IsTimerRunning(HoroscopeDialog::kTurnTimer)) dialog_->OnTurnTick();
+      RunOutStart(*dialog_);
       dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
     dialog_->show();

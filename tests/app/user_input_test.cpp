@@ -19,6 +19,7 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "fixed_today.h"
+#include "run_out_start.h"
 #include "scoped_prompt_answer.h"
 #include "scratch_app.h"
 #include "sky/sky_scene.h"
@@ -217,8 +218,7 @@ class UserInputTest : public QObject {
       });
     } else {
       // The start's trace and turn are run out at once; the sessions run the timers for real.
-      while (main_->IsTimerRunning(HoroscopeDialog::kTraceTimer)) main_->AdvanceTrace();
-      while (main_->IsTimerRunning(HoroscopeDialog::kTurnTimer)) main_->OnTurnTick();
+      RunOutStart(*main_);
       main_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
     dialog_->show();

@@ -20,6 +20,7 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "fixed_today.h"
+#include "run_out_start.h"
 #include "scratch_app.h"
 #include "sky/sky_scene.h"
 #include "view/sky_view.h"
@@ -162,9 +163,7 @@ class ViewDragTest : public QObject {
   void Open(int from) {
     app_ = std::make_unique<ScratchApp>();
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
-    // The start's trace and turn are run out at once.
-    while (dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer)) dialog_->AdvanceTrace();
-    while (dialog_->IsTimerRunning(HoroscopeDialog::kTurnTimer)) dialog_->OnTurnTick();
+    RunOutStart(*dialog_);
     dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(from);
     dialog_->Scene().heading = -from;
     dialog_->resize(kWindow);  // on Wayland the compositor gives it the output's size
