@@ -42,28 +42,9 @@ class HoroscopeDialog : public Dialog {
   explicit HoroscopeDialog(HoroscopeApp& app, QWidget* parent = nullptr);
   ~HoroscopeDialog() override;
 
-  void OnThisWeek();
-  void OnThisMonth();
-  void OnToday();
-  void OnTomorrow();
-  void OnSignChanged();
-  void OnSubmit();
-  void OnTurnTick();
-  void AdvanceTrace();
-  void ShowTraceDate();
-  void StopTrace();
-  // The system-menu command: kAboutCommand (low four bits ignored) opens the About box.
-  void OnSysCommand(int command);
   // Reads the fields back as closing does, without prompts, and hands the birth date to the
   // application; the dialog's own fields keep their last validated values.
   void HandBack();
-
-  SkyView* View() const { return view_; }
-  SkyScene& Scene() const;
-  RatingBar* LuckBar() const { return luckBar_; }
-  RatingBar* LoveBar() const { return loveBar_; }
-  RatingBar* MoneyBar() const { return moneyBar_; }
-  const CalendarDate& TraceDate() const { return traceDate; }
 
   int birthDay;
   int birthMonth;
@@ -77,7 +58,23 @@ class HoroscopeDialog : public Dialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Reads the bars, the view and the timers' steps by value, where the user sees only pixels.
+  friend class HoroscopeDialogPeer;
+
   HoroscopeDialog(HoroscopeApp& app, SkyView* view, QWidget* parent);
+  void OnThisWeek();
+  void OnThisMonth();
+  void OnToday();
+  void OnTomorrow();
+  void OnSignChanged();
+  void OnSubmit();
+  void OnTurnTick();
+  void AdvanceTrace();
+  void ShowTraceDate();
+  void StopTrace();
+  // The system-menu command: kAboutCommand (low four bits ignored) opens the About box.
+  void OnSysCommand(int command);
+  SkyScene& Scene() const;
   void OnInitDialog();
   // The period buttons: rate the period's days from today on, and leave only `buttonId` checked.
   void RateChosenPeriod(Period period, int buttonId);

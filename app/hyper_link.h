@@ -34,8 +34,6 @@ class CHyperLink : public QLabel {
   // Where addresses go; the real browser unless replaced (tests).
   void SetOpener(Opener opener);
 
-  bool armed = false;     // focus gained or pressed; a release then opens the address
-  bool hovering = false;  // the pointer is over the control
   int options = kUnderline | kSizeToText | kFocusOnPress;
   QString url;
 
@@ -56,6 +54,8 @@ class CHyperLink : public QLabel {
 
   QFont linkFont;
   Opener opener_;
+  bool armed = false;     // focus gained or pressed; a release then opens the address
+  bool hovering = false;  // the pointer is over the control
   // The space bar as the keyboard has it: down from a press until a release that is not
   // part of auto-repeat. X sends each repeat as a release and a press with one timestamp.
   bool spaceDown_ = false;

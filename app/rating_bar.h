@@ -21,9 +21,6 @@ class RatingBar : public QWidget {
   int StepAnimation();
 
   int Rating() const;  // the rating the bar shows at rest, 0..100
-  double Phase() const { return phase_; }
-  int TargetLevel() const { return targetLevel_; }
-  int CurrentLevel() const { return currentLevel_; }
   // Hundredths of the bar that the current level shows.
   int ShownLength() const;
 
@@ -31,6 +28,8 @@ class RatingBar : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  friend class RatingBarPeer;  // reads the animation's state by value
+
   double phase_ = 0.0;  // offset of the colour ripple, radians
   int baseRed_ = 0;
   int baseGreen_ = 0;

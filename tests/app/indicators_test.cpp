@@ -8,6 +8,7 @@
 
 #include "app/date_banner.h"
 #include "app/rating_bar.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 
 namespace astrivo {
@@ -34,17 +35,18 @@ class IndicatorsTest : public QObject {
     QFETCH(int, steps);
     RatingBar bar;  // fresh: at rest on 0
     bar.SetRating(given, 0.2);
-    QList<int> levels{bar.CurrentLevel()};
-    while (levels.size() <= 1000 && bar.StepAnimation() == 1) levels << bar.CurrentLevel();
+    QList<int> levels{RatingBarPeer::CurrentLevel(bar)};
+    while (levels.size() <= 1000 && bar.StepAnimation() == 1)
+      levels << RatingBarPeer::CurrentLevel(bar);
     QTEST(levels.first(8), "firstLevels");
     QCOMPARE(levels.size() - 1, steps);
     QVERIFY(levels.contains(100) && levels.contains(200));  // full, then empty, on the way
     QCOMPARE(bar.ShownLength(), rating);
-    QCOMPARE(bar.Phase(), 0.2 + 0.2 * steps);
+    QCOMPARE(RatingBarPeer::Phase(bar), 0.2 + 0.2 * steps);
     QCOMPARE(bar.StepAnimation(), 0);
     bar.SetRating(INT_MAX, 0.15);  // the next rating starts from this one
-    QCOMPARE(bar.CurrentLevel(), rating);
-    QCOMPARE(bar.TargetLevel(), 300);
+    QCOMPARE(RatingBarPeer::CurrentLevel(bar), rating);
+    QCOMPARE(RatingBarPeer::TargetLevel(bar), 300);
   }
 
   // English names whatever the user's locale; weekdays from any printed calendar.

@@ -22,6 +22,7 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "app/rating_bar.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 #include "scoped_prompt_answer.h"
 #include "scratch_app.h"
@@ -53,7 +54,7 @@ QString StrayPixel(const QImage& image, const QRegion& area, const QColor& colou
 QList<int> BarEnds(HoroscopeDialog& dialog) {
   const QImage screen = Grab(dialog);
   QList<int> ends;
-  for (const RatingBar* bar : {dialog.LuckBar(), dialog.LoveBar(), dialog.MoneyBar()}) {
+  for (const RatingBar* bar : HoroscopeDialogPeer::Bars(dialog)) {
     int x = bar->width() - 1;
     while (x > 0 && screen.pixelColor(bar->pos() + QPoint(x, bar->height() / 2)) == Qt::black) --x;
     ends << x;
@@ -92,8 +93,10 @@ struct TickWatch : QObject {
 
 // Luck, Love and Money as the bars are heading for them.
 QList<int> Rated(const HoroscopeDialog& dialog) {
-  return {dialog.LuckBar()->TargetLevel() - 200, dialog.LoveBar()->TargetLevel() - 200,
-          dialog.MoneyBar()->TargetLevel() - 200};
+  QList<int> ratings;
+  for (const RatingBar* bar : HoroscopeDialogPeer::Bars(dialog))
+    ratings << RatingBarPeer::TargetLevel(*bar) - 200;
+  return ratings;
 }
 
 QDate Date(const CalendarDate& date) { return QDate(date.Year(), date.Month(), date.Day()); }
@@ -168,7 +171,7 @@ class MainWindowTest : public QObject {
 
     // At rest each 240-pixel bar ends with its stripe k = rating (even), at column
     // trunc(k * 0.01 * 234) + 2, worked by hand: 184 for 78, 193 for 82, 189 for 80.
-    QCOMPARE(dialog.LuckBar()->width(), 240);
+    QCOMPARE(HoroscopeDialogPeer::LuckBar(dialog)->width(), 240);
     const QList<int> atRest{184, 193, 189};
     QCOMPARE(BarEnds(dialog), atRest);
   }
@@ -182,9 +185,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialog.windowType(), Qt::Window);  // an ordinary main window, not a dialog
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.StopTrace();
-    const QList<std::pair<RatingBar*, double>> bars{
-        {dialog.LuckBar(), 0.15}, {dialog.LoveBar(), 0.2}, {dialog.MoneyBar(), 0.25}};
+    HoroscopeDialogPeer::StopTrace(dialog);
+    const QList<std::pair<RatingBar*, double>> bars{{HoroscopeDialogPeer::LuckBar(dialog), 0.15},
+                                                    {HoroscopeDialogPeer::LoveBar(dialog), 0.2},
+                                                    {HoroscopeDialogPeer::MoneyBar(dialog), 0.25}};
     for (const auto& [bar, phase] : bars) {
       bar->SetRating(100, phase);  // aims at level 300 ...
       bar->SetRating(100, phase);  // ... and starts again from level 100: a full bar
@@ -320,7 +324,7 @@ class MainWindowTest : public QObject {
     QStringList prompts;
     const ScopedPromptAnswer answer([&prompts](QWidget*, const QString& text) { prompts << text; });
     HoroscopeDialog dialog(*app_);
-    dialog.StopTrace();
+    HoroscopeDialogPeer::StopTrace(dialog);
     for (int field = 0; field < 3; ++field) {
       auto* edit =
           dialog.ControlAs<QLineEdit>(QList{kIdBirthMonth, kIdBirthDay, kIdBirthYear}[field]);
@@ -342,10 +346,11 @@ class MainWindowTest : public QObject {
     const FixedToday today({15, 12, 2099});
     HoroscopeDialog dialog(*app_);
     QTest::mouseClick(dialog.ControlAs<QAbstractButton>(kIdThisMonth), Qt::LeftButton);
-    while (Date(dialog.TraceDate()) < QDate(2099, 12, 31)) dialog.AdvanceTrace();
-    dialog.AdvanceTrace();
-    dialog.AdvanceTrace();
-    QCOMPARE(Date(dialog.TraceDate()), QDate(1900, 1, 2));
+    while (Date(HoroscopeDialogPeer::TraceDate(dialog)) < QDate(2099, 12, 31))
+      HoroscopeDialogPeer::AdvanceTrace(dialog);
+    HoroscopeDialogPeer::AdvanceTrace(dialog);
+    HoroscopeDialogPeer::AdvanceTrace(dialog);
+    QCOMPARE(Date(HoroscopeDialogPeer::TraceDate(dialog)), QDate(1900, 1, 2));
     QVERIFY(dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer));
   }
 

@@ -22,6 +22,7 @@
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
 #include "app/rating_bar.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 #include "scratch_app.h"
 #include "x_input.h"
@@ -201,8 +202,8 @@ int RunChild(int argc, char** argv) {
     std::fprintf(stderr, "the window was never shown\n");
     return 2;
   }
-  dialog.StopTrace();
-  for (RatingBar* bar : {dialog.LuckBar(), dialog.LoveBar(), dialog.MoneyBar()}) {
+  HoroscopeDialogPeer::StopTrace(dialog);
+  for (RatingBar* bar : HoroscopeDialogPeer::Bars(dialog)) {
     bar->SetRating(100, 0.15);
     while (bar->StepAnimation() == 1) {
     }
@@ -230,7 +231,7 @@ int RunChild(int argc, char** argv) {
 
   const Shown top = Look(dialog);
   readFrames(top);
-  Stripes(top, *dialog.LuckBar(), out);
+  Stripes(top, *HoroscopeDialogPeer::LuckBar(dialog), out);
   const QRect window(QPoint(), (QSizeF(dialog.size()) * scale).toSize());
   const auto onScreen = [&](const QWidget* w) {
     const QRect place(top.Device(*w, {0, 0}), (QSizeF(w->size()) * scale).toSize());
@@ -251,7 +252,7 @@ int RunChild(int argc, char** argv) {
   }
   const Shown end = Look(dialog);
   readFrames(end);
-  out["money bar shown"] = onScreen(dialog.MoneyBar());
+  out["money bar shown"] = onScreen(HoroscopeDialogPeer::MoneyBar(dialog));
   for (const QGroupBox* box : frames) {
     if (box->title() == QLatin1String("Wealth")) out["wealth frame shown"] = onScreen(box);
   }

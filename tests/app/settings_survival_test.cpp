@@ -15,6 +15,7 @@
 #include "app/horoscope_app.h"
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 #include "platform/settings_store.h"
 #include "scoped_prompt_answer.h"
@@ -33,7 +34,7 @@ QString RunProgram(const QString& typed = QString(), bool closeBox = false) {
       if (dialog != nullptr) break;
     }
     if (dialog == nullptr) return QApplication::closeAllWindows();
-    dialog->StopTrace();  // the fields take typing again
+    HoroscopeDialogPeer::StopTrace(*dialog);  // the fields take typing again
     const QList<int> fields{kIdBirthMonth, kIdBirthDay, kIdBirthYear};
     const QStringList parts = typed.split(u'/');
     for (int i = 0; i < 3; ++i) {

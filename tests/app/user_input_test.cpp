@@ -18,6 +18,7 @@
 #include "app/about_layout.h"
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 #include "run_out_start.h"
 #include "scoped_prompt_answer.h"
@@ -159,8 +160,10 @@ class UserInputTest : public QObject {
     if (shown.size() == 2) QTRY_COMPARE(Shown(Control(shown[0])), shown[1]);
     QTRY_COMPARE(Happened(), QString(s.happened));
     // A slider moved by the user turns the view with it.
-    if (shown[0] == u"tilt") QCOMPARE(QString::number(main_->Scene().tilt), shown[1]);
-    if (shown[0] == u"heading") QCOMPARE(QString::number(-main_->Scene().heading), shown[1]);
+    if (shown[0] == u"tilt")
+      QCOMPARE(QString::number(HoroscopeDialogPeer::Scene(*main_).tilt), shown[1]);
+    if (shown[0] == u"heading")
+      QCOMPARE(QString::number(-HoroscopeDialogPeer::Scene(*main_).heading), shown[1]);
   }
 
   // Tab runs through every control a keyboard user can reach, back to the tilt slider where

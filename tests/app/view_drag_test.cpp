@@ -19,6 +19,7 @@
 
 #include "app/horoscope_dialog.h"
 #include "app/main_dialog_layout.h"
+#include "dialog_peer.h"
 #include "fixed_today.h"
 #include "run_out_start.h"
 #include "scratch_app.h"
@@ -133,7 +134,7 @@ class ViewDragTest : public QObject {
     QTRY_COMPARE(QApplication::focusWidget(), day);
     if (start == u"turning") {
       dialog_->ControlAs<QComboBox>(kIdSignList)->setCurrentIndex(kLeo);
-      dialog_->OnSignChanged();
+      HoroscopeDialogPeer::OnSignChanged(*dialog_);
     }
 
     const QStringList wrong = Run(QString::fromLatin1(u.steps));
@@ -151,8 +152,8 @@ class ViewDragTest : public QObject {
     QCOMPARE(tilt->value(), u.tilt);
     if (!dialog_->isVisible()) return;
     // The dialog saw each move as a user's slider move, and so does a screen reader.
-    QCOMPARE(dialog_->Scene().heading, -heading->value());
-    QCOMPARE(dialog_->Scene().tilt, tilt->value());
+    QCOMPARE(HoroscopeDialogPeer::Scene(*dialog_).heading, -heading->value());
+    QCOMPARE(HoroscopeDialogPeer::Scene(*dialog_).tilt, tilt->value());
     QCOMPARE(ReadValue(heading), QString::number(heading->value()));
     QCOMPARE(ReadValue(tilt), QString::number(tilt->value()));
     // Without a window manager nothing hands the keyboard back once a box has closed.
@@ -165,13 +166,13 @@ class ViewDragTest : public QObject {
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
     RunOutStart(*dialog_);
     dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(from);
-    dialog_->Scene().heading = -from;
+    HoroscopeDialogPeer::Scene(*dialog_).heading = -from;
     dialog_->resize(kWindow);  // on Wayland the compositor gives it the output's size
     dialog_->show();
     dialog_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-    QTRY_COMPARE(dialog_->View()->size(), kView);
-    dialog_->View()->installEventFilter(this);
+    QTRY_COMPARE(HoroscopeDialogPeer::View(*dialog_)->size(), kView);
+    HoroscopeDialogPeer::View(*dialog_)->installEventFilter(this);
     dialog_->windowHandle()->installEventFilter(this);
     // Off the view, so that the first step's move is one; a compositor that is sent two moves
     // at once may pass on the last only.
@@ -204,7 +205,7 @@ class ViewDragTest : public QObject {
         if (verb != u"press") input_.Button(button, false);
         reached = [this, type, before] { return delivered_.value(type) > before; };
       }
-      const Qt::CursorShape shape = dialog_->View()->cursor().shape();
+      const Qt::CursorShape shape = HoroscopeDialogPeer::View(*dialog_)->cursor().shape();
       if (verb == u"cursor" &&
           shape != (target == u"open" ? Qt::OpenHandCursor : Qt::ClosedHandCursor))
         wrong << step;
@@ -212,7 +213,7 @@ class ViewDragTest : public QObject {
         const QPointF at = viewAt_;
         QMouseEvent ended(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(dialog_->View(), &ended);
+        QCoreApplication::sendEvent(HoroscopeDialogPeer::View(*dialog_), &ended);
       }
       if (verb == u"Escape") {
         input_.Key("Escape", true, 30);
@@ -236,10 +237,10 @@ class ViewDragTest : public QObject {
   // server answers.
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!dialog_) return false;  // going
-    if (watched == dialog_->View()) ++delivered_[event->type()];
+    if (watched == HoroscopeDialogPeer::View(*dialog_)) ++delivered_[event->type()];
     // The pointer may come in at a place without a move there.
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-      (watched == dialog_->View() ? viewAt_ : windowAt_) =
+      (watched == HoroscopeDialogPeer::View(*dialog_) ? viewAt_ : windowAt_) =
           static_cast<QSinglePointEvent*>(event)->position();
     return false;
   }

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "app/horoscope_dialog.h"
+#include "dialog_peer.h"
 
 namespace astrivo {
 
 inline void RunOutStart(HoroscopeDialog& dialog) {
-  while (dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer)) dialog.AdvanceTrace();
-  while (dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer)) dialog.OnTurnTick();
+  while (dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer)) HoroscopeDialogPeer::AdvanceTrace(dialog);
+  while (dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer)) HoroscopeDialogPeer::OnTurnTick(dialog);
 }
 
 }  // namespace astrivo
