@@ -94,6 +94,8 @@ class Dialog : public QDialog {
   void reject() override;
 
  private:
+  friend class TimerPeer;  // reaches timers_
+
   void CreateControls(const DialogTemplate& layout, const ControlFactories& factories);
   void ConnectNotifications(int id, QWidget* widget);
   void Clicked(int id);

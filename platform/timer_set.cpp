@@ -19,22 +19,23 @@ TimerSet::TimerSet(Tick tick, QObject* parent) : QObject(parent), tick_(std::mov
 
 void TimerSet::Start(int id, int milliseconds) {
   Stop(id);
-  const int qtId = startTimer(std::max(milliseconds, kMinimumPeriod));
-  if (qtId != 0) qtTimers_[id] = qtId;
+  const int period = std::max(milliseconds, kMinimumPeriod);
+  const int qtId = startTimer(period);
+  if (qtId != 0) running_[id] = {qtId, period};
 }
 
 void TimerSet::Stop(int id) {
-  const auto found = qtTimers_.find(id);
-  if (found == qtTimers_.end()) return;
-  killTimer(found->second);
-  qtTimers_.erase(found);
+  const auto found = running_.find(id);
+  if (found == running_.end()) return;
+  killTimer(found->second.qtId);
+  running_.erase(found);
 }
 
-bool TimerSet::IsRunning(int id) const { return qtTimers_.count(id) != 0; }
+bool TimerSet::IsRunning(int id) const { return running_.count(id) != 0; }
 
 void TimerSet::timerEvent(QTimerEvent* event) {
-  for (const auto& [id, qtId] : qtTimers_) {
-    if (qtId == event->timerId()) {
+  for (const auto& [id, running] : running_) {
+    if (running.qtId == event->timerId()) {
       // The handler may stop or restart timers, so the map is not touched after this.
       if (tick_) tick_(id);
       return;

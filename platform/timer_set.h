@@ -24,8 +24,15 @@ class TimerSet : public QObject {
   void timerEvent(QTimerEvent* event) override;
 
  private:
+  friend class TimerPeer;  // ticks a timer at once and reads the period it runs at
+
+  struct Running {
+    int qtId;
+    int period;  // milliseconds
+  };
+
   Tick tick_;
-  std::map<int, int> qtTimers_;  // our id -> Qt's timer id
+  std::map<int, Running> running_;
 };
 
 }  // namespace astrivo

@@ -44,7 +44,8 @@ constexpr std::pair<const char*, int> kControls[] = {
 // (DX pixels right of C's centre); groove:C a left click seven eighths along C, beyond its thumb,
 // mgroove:C the same with the middle button; wheel:C a notch away from the user over C; ok
 // waits for the box and answers it with Return, clickok with a click on its OK button; still:
-// the sliders stay where they are from here to the end; trace waits for the trace to end;
+// the sliders stay where they are from here to the end; trace waits for the trace to end,
+// runout ticks it to its end at once;
 // wait:MS; look: what a screen reader finds focused, as "control[ unavailable] 'text'
 // [selected]".
 struct Sequence {
@@ -79,9 +80,9 @@ constexpr Sequence kSequences[] = {
   {"Submit clicked", 1, "Tab Tab 3 2 click:submit ok look trace look 7", 1,
    "day unavailable '32' [32] | day '32' [32]", "day=7"},
   {"Submit by Space", 1, "Tab Tab 3 2 Tab Tab space ok look", 1, "day unavailable '32' [32]", ""},
-  {"Alt+S, typing in the trace dropped", 1, "Tab Tab 3 2 A-s ok look 9 t trace look 7", 1,
+  {"Alt+S, typing in the trace dropped", 1, "Tab Tab 3 2 A-s ok look 9 t runout look 7", 1,
    "day unavailable '32' [32] | day '32' [32]", "day=7"},
-  {"focus moved in the trace stays", 1, "Tab Tab 3 2 A-s ok Tab look trace look", 1,
+  {"focus moved in the trace stays", 1, "Tab Tab 3 2 A-s ok Tab look runout look", 1,
    "today | today", ""},
   {"period button clicked", 1, "Tab Tab 3 2 click:thismonth ok look", 1,
    "day unavailable '32' [32]", ""},
@@ -89,7 +90,7 @@ constexpr Sequence kSequences[] = {
    "day unavailable '32' [32]", ""},
   {"sign list and turn: no box", 1, "Tab Tab 3 2 Tab Tab Tab Tab Tab Tab Tab Down wait:2500 look",
    0, "signs", "day=32"},
-  {"stored day 32: focus after the box", 32, "ok look trace look 5", 1,
+  {"stored day 32: focus after the box", 32, "ok look runout look 5", 1,
    "day unavailable '32' [32] | day '32' [32]", "day=5"},
 };
 // clang-format on
@@ -165,7 +166,7 @@ class ModalPromptTest : public QObject {
     app_->birthDay = storedDay;
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
     if (storedDay == 1) {
-      RunOutStart(*dialog_);
+      QVERIFY(RunOutStart(*dialog_));
       dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
     dialog_->show();
@@ -354,6 +355,8 @@ class ModalPromptTest : public QObject {
       looks_ << Look();
     } else if (verb == u"still") {
       stills_ << Sliders();
+    } else if (verb == u"runout") {
+      if (TimerPeer::RunOut(*dialog_, HoroscopeDialog::kTraceTimer, 50) < 0) errors_ << step;
     } else if (verb == u"trace") {
       Until([this] { return !dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer); },
             kWaitForTraceMs, step);

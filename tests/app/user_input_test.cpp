@@ -221,7 +221,7 @@ class UserInputTest : public QObject {
       });
     } else {
       // The start's trace and turn are run out at once; the sessions run the timers for real.
-      RunOutStart(*main_);
+      QVERIFY(RunOutStart(*main_));
       main_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
     dialog_->show();

@@ -164,7 +164,7 @@ class ViewDragTest : public QObject {
   void Open(int from) {
     app_ = std::make_unique<ScratchApp>();
     dialog_ = std::make_unique<HoroscopeDialog>(*app_);
-    RunOutStart(*dialog_);
+    QVERIFY(RunOutStart(*dialog_));
     dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(from);
     HoroscopeDialogPeer::Scene(*dialog_).heading = -from;
     dialog_->resize(kWindow);  // on Wayland the compositor gives it the output's size

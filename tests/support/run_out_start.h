@@ -3,13 +3,15 @@
 #pragma once
 
 #include "app/horoscope_dialog.h"
-#include "dialog_peer.h"
+#include "timer_peer.h"
 
 namespace astrivo {
 
-inline void RunOutStart(HoroscopeDialog& dialog) {
-  while (dialog.IsTimerRunning(HoroscopeDialog::kTraceTimer)) HoroscopeDialogPeer::AdvanceTrace(dialog);
-  while (dialog.IsTimerRunning(HoroscopeDialog::kTurnTimer)) HoroscopeDialogPeer::OnTurnTick(dialog);
+// False if either timer ran at another period than the window's own (the replay a day every
+// 50 ms, the turn 2 degrees every 25 ms) or never stopped.
+[[nodiscard]] inline bool RunOutStart(HoroscopeDialog& dialog) {
+  return TimerPeer::RunOut(dialog, HoroscopeDialog::kTraceTimer, 50) >= 0 &&
+         TimerPeer::RunOut(dialog, HoroscopeDialog::kTurnTimer, 25) >= 0;
 }
 
 }  // namespace astrivo
