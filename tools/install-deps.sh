@@ -10,6 +10,8 @@ packages=(
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
+  # The German locale's definitions, which a test compiles into the build folder.
+  locales
   xvfb xauth desktop-file-utils
   # The package check: metadata, manual pages, lintian.
   appstream lintian dpkg-dev file man-db groff-base

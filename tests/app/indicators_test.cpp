@@ -62,7 +62,9 @@ class IndicatorsTest : public QObject {
     const FixedToday fixed({today.day(), today.month(), today.year()});
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr,
+             "no de_DE.UTF-8 locale: the suite builds one under LOCPATH (localedef, package "
+             "locales)");
     const QString shown = DateBanner(kTestClock).Text();
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(previous);
