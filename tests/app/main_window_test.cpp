@@ -27,6 +27,8 @@
 #include "run_out_start.h"
 #include "scoped_prompt_answer.h"
 #include "scratch_app.h"
+#include "sky/planet.h"
+#include "sky/sky_scene.h"
 
 namespace astrivo {
 namespace {
@@ -246,9 +248,21 @@ class MainWindowTest : public QObject {
     // tilt slider follow the window's right and bottom edges.
     dialog.resize(500, 350);
     QTRY_COMPARE(dialog.size(), QSize(750, 583));
-    dialog.resize(1200, 800);
-    QTRY_COMPARE(dialog.Control(kIdSkyView)->geometry(), QRect(390, 10, 775, 755));
-    QCOMPARE(dialog.Control(kIdTiltSlider)->geometry(), QRect(1165, 10, 30, 755));
+    // The view starts at (390, 10) and leaves a band of 35 pixels at the right and the bottom
+    // for the sliders, each 30 thick.
+    const struct {
+      QSize window;
+      QRect view, tilt, heading;
+    } sizes[] = {
+        {{1200, 800}, {390, 10, 775, 755}, {1165, 10, 30, 755}, {390, 765, 775, 30}},
+        {{1000, 700}, {390, 10, 575, 655}, {965, 10, 30, 655}, {390, 665, 575, 30}},
+    };
+    for (const auto& s : sizes) {
+      dialog.resize(s.window);
+      QTRY_COMPARE(dialog.Control(kIdSkyView)->geometry(), s.view);
+      QCOMPARE(dialog.Control(kIdTiltSlider)->geometry(), s.tilt);
+      QCOMPARE(dialog.Control(kIdHeadingSlider)->geometry(), s.heading);
+    }
   }
 
   // A stored month of 13 prompts while the window starts: the box waits until the window is
@@ -302,6 +316,14 @@ class MainWindowTest : public QObject {
       QTest::mouseClick(dialog.ControlAs<QAbstractButton>(button), Qt::LeftButton);
     }
     QTEST(Rated(dialog), "ratings");
+    // Rating walked the planets through the period; none of those points is left in a trail
+    // for the replay to draw, and the replay's first day gives each of the four planets (the
+    // bodies after the Earth and the Sun) its first point.
+    const SkyScene& scene = HoroscopeDialogPeer::Scene(dialog);
+    for (int i = 0; i < scene.BodyCount(); ++i) QCOMPARE(scene.BodyAt(i)->trail.Count(), 0);
+    HoroscopeDialogPeer::AdvanceTrace(dialog);
+    QCOMPARE(scene.BodyCount(), 6);
+    for (int i = 2; i < 6; ++i) QCOMPARE(scene.BodyAt(i)->trail.Count(), 1);
     for (int id : {kIdToday, kIdTomorrow, kIdThisWeek, kIdThisMonth}) {
       QCOMPARE(dialog.ControlAs<QAbstractButton>(id)->isChecked(), id == button);
     }

@@ -40,6 +40,8 @@ TEST(CalendarDateTest, StepsAcrossMonthsAndYears) {
       {kMonthEnd, {3, 2, 1900}, {28, 2, 1900}},    {kMonthEnd, {3, 2, 2100}, {28, 2, 2100}},
       {kNext, {28, 2, 2100}, {1, 3, 2100}},        {kPrevious, {1, 3, 2000}, {29, 2, 2000}},
       {kNext, {31, 12, 2099}, {1, 1, 2100}},       {kPrevious, {1, 1, 1901}, {31, 12, 1900}},
+      // May less four months is January of the same year, no wrap.
+      {kSubtract4, {31, 5, 2004}, {31, 1, 2004}},
       // At the edges of the int range a step saturates instead of overflowing (the sanitizer
       // build catches any signed overflow).
       {kNext, {31, 12, INT_MAX}, {1, 1, INT_MAX}}, {kPrevious, {1, 1, INT_MIN}, {31, 12, INT_MIN}},
