@@ -16,11 +16,13 @@ QString PicturePath(int id) { return QStringLiteral(":/pictures/%1").arg(id); }
 }  // namespace
 
 bool LoadPicture(int id, Picture& picture) {
-  const QImage image = PictureImage(id);
-  if (image.isNull()) return false;
-  // Blue-green-red, bottom row first; QImage pads its rows to 4 bytes as GL does, but leaves
-  // the padding uninitialised, so the rows are copied into zeroed ones.
-  const QImage bgr = image.convertToFormat(QImage::Format_BGR888).mirrored();
+  QImage bgr = PictureImage(id);
+  if (bgr.isNull()) return false;
+  // Blue-green-red, bottom row first, converted and flipped in place where QImage can, so
+  // that no second copy of a large picture raises the peak memory. QImage pads its rows to
+  // 4 bytes as GL does, but leaves the padding uninitialised, so the rows are copied into
+  // zeroed ones.
+  bgr = std::move(bgr).convertToFormat(QImage::Format_BGR888).mirrored();
   const int width = bgr.width();
   const int height = bgr.height();
   const std::size_t rowBytes = Picture::RowBytes(width);
