@@ -66,8 +66,9 @@ def prepare_copy(tree, commit):
 
 
 def ctest_command(build, tests):
-    command = ["ctest", "--test-dir", str(build), "-j2", "--stop-on-failure", "--timeout", "120",
-               "--no-tests=error"]
+    # The failing test's output goes into the fault's log, to show what caught it.
+    command = ["ctest", "--test-dir", str(build), "-j2", "--stop-on-failure", "--output-on-failure",
+               "--timeout", "120", "--no-tests=error"]
     if tests is not None:
         command += ["-R", tests]
     if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
