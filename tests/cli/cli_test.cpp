@@ -135,6 +135,10 @@ TEST(CliTest, JsonOnGoodInputAndOneLineOnStderrOnBadInput) {
       {"", 2, "no command given"},
       {"horoscope", 2, "unknown command 'horoscope'"},
       {"rate", 2, "'rate' needs --birth"},
+      // Both dashes are checked: a letter in place of the second is no date, not 16 June.
+      {"rate --birth 2004-06x16", 2,
+       "astrivo-cli: --birth: '2004-06x16' is not a date of the form YYYY-MM-DD "
+       "(see astrivo-cli --help)\n"},
       {"rate --birth 2004-02-30", 2, "'2004-02-30' does not exist: February 2004 has 29 days"},
       {"rate --birth 1900-12-31", 2, "--birth: year 1900 is outside 1901 to 2099"},
       {"rate --birth 2100-01-01", 2, "year 2100 is outside"},

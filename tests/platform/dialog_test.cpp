@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "platform/dialog.h"
+#include "platform/dialog_units.h"
 #include "platform/timer_set.h"
 #include "scoped_prompt_answer.h"
 
@@ -65,6 +66,31 @@ class DialogTest : public QObject {
     QCOMPARE(dialog.size(), QSize(450, 325));
     QCOMPARE(dialog.Control(kYear)->geometry(), QRect(98, 44, 38, 24));
     QCOMPARE(dialog.findChild<QLabel*>()->geometry(), QRect(225, 49, 7, 6));
+  }
+
+  // The same base units 6 x 13 by hand: x * 6 / 4 and y * 13 / 8, a half rounded away from
+  // zero on either side of it, so a layout mirrored about an edge stays mirrored.
+  void ConvertsUnitsRoundingHalvesAwayFromZero_data() {
+    QTest::addColumn<int>("units");
+    QTest::addColumn<int>("pixelsX");
+    QTest::addColumn<int>("pixelsY");
+    // clang-format off
+    QTest::newRow("zero") << 0 << 0 << 0;
+    QTest::newRow("1: 1.5 x 1.625") << 1 << 2 << 2;
+    QTest::newRow("-1: -1.5 x -1.625") << -1 << -2 << -2;
+    QTest::newRow("-2: -3 x -3.25") << -2 << -3 << -3;
+    QTest::newRow("-3: -4.5 x -4.875") << -3 << -5 << -5;
+    QTest::newRow("-4: -6 x -6.5") << -4 << -6 << -7;
+    QTest::newRow("4: 6 x 6.5") << 4 << 6 << 7;
+    // clang-format on
+  }
+  void ConvertsUnitsRoundingHalvesAwayFromZero() {
+    QFETCH(int, units);
+    QFETCH(int, pixelsX);
+    QFETCH(int, pixelsY);
+    const DialogUnits dialogUnits;
+    QCOMPARE(dialogUnits.ToPixelsX(units), pixelsX);
+    QCOMPARE(dialogUnits.ToPixelsY(units), pixelsY);
   }
 
   // Handlers run for clicks, keys and mnemonics, never for what the program sets. Each radio

@@ -40,28 +40,45 @@ class WebAddressTest : public QObject {
   void OpensWithOneProgramAndOneArgument_data() {
     QTest::addColumn<bool>("xdgOpen");          // an xdg-open in PATH
     QTest::addColumn<QString>("browser");       // $BROWSER, relative to the scratch folder
-    QTest::addColumn<bool>("registered");       // a text/html default in mimeapps.list
+    QTest::addColumn<QString>("exec");          // a text/html default's Exec tail; empty: none
+    QTest::addColumn<QString>("address");       // what the link hands over
     QTest::addColumn<QStringList>("expected");  // the log, scratch folder as "@"; empty: none
     QTest::addColumn<QString>("answer");
     const QString address = QString::fromLatin1(kAddress);
-    QTest::newRow("xdg-open first") << true << "my apps/browser" << true
+    const QString takesUris = "--new-window %u";
+    QTest::newRow("xdg-open first") << true << "my apps/browser" << takesUris << address
                                     << QStringList{"@/my apps/xdg-open", address} << "opened";
     QTest::newRow("else the named browser, blank and all")
-        << false << "my apps/browser" << true << QStringList{"@/my apps/browser", address}
-        << "opened";
+        << false << "my apps/browser" << takesUris << address
+        << QStringList{"@/my apps/browser", address} << "opened";
     QTest::newRow("else the registered browser, through its Exec line")
-        << false << "" << true << QStringList{"@/my apps/browser", "--new-window", address}
-        << "opened";
-    QTest::newRow("a named browser that is missing falls back")
-        << false << "my apps/none" << true
+        << false << "" << takesUris << address
         << QStringList{"@/my apps/browser", "--new-window", address} << "opened";
-    QTest::newRow("nothing to open with") << false << "" << false << QStringList() << "refused";
+    QTest::newRow("a named browser that is missing falls back")
+        << false << "my apps/none" << takesUris << address
+        << QStringList{"@/my apps/browser", "--new-window", address} << "opened";
+    QTest::newRow("nothing to open with") << false << ""
+                                          << "" << address << QStringList() << "refused";
+    // A raw blank is no valid address, though a tolerant parse would encode it as %20: the
+    // desktop's opener never sees it, the registered browser gets it as it was given.
+    const QString blank = "https://x.example/a b";
+    QTest::newRow("an address with a raw blank skips xdg-open")
+        << true << "" << takesUris << blank
+        << QStringList{"@/my apps/browser", "--new-window", blank} << "opened";
+    // A browser whose Exec line takes files (%f) is still the registered one and is started;
+    // GIO hands a %f program only local paths, and a web address has none, so the program
+    // is started without it.
+    QTest::newRow("a registered browser that takes files is started")
+        << false << ""
+        << "--new-window %f" << address << QStringList{"@/my apps/browser", "--new-window"}
+        << "opened";
   }
 
   void OpensWithOneProgramAndOneArgument() {
     QFETCH(bool, xdgOpen);
     QFETCH(QString, browser);
-    QFETCH(bool, registered);
+    QFETCH(QString, exec);
+    QFETCH(QString, address);
     QFETCH(QStringList, expected);
     QFETCH(QString, answer);
     QTemporaryDir scratch;
@@ -72,10 +89,10 @@ class WebAddressTest : public QObject {
     WriteFile(root + "/my", Logger(root + "/split.log"), true);
     WriteFile(apps + "/browser", Logger(log), true);
     if (xdgOpen) WriteFile(apps + "/xdg-open", Logger(log), true);
-    if (registered) {
+    if (!exec.isEmpty()) {
       WriteFile(root + "/data/applications/logger.desktop",
                 "[Desktop Entry]\nType=Application\nName=Logger\nExec=\"" + apps.toUtf8() +
-                    "/browser\" --new-window %u\n");
+                    "/browser\" " + exec.toUtf8() + "\n");
       WriteFile(root + "/config/mimeapps.list",
                 "[Default Applications]\ntext/html=logger.desktop\n");
     }
@@ -91,7 +108,7 @@ class WebAddressTest : public QObject {
     environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root + "/no-bus");
     QProcess probe;
     probe.setProcessEnvironment(environment);
-    probe.start(QCoreApplication::applicationDirPath() + "/open_address_probe", {kAddress});
+    probe.start(QCoreApplication::applicationDirPath() + "/open_address_probe", {address});
     QVERIFY(probe.waitForFinished(kLaunchWait));
     QCOMPARE(QString::fromLatin1(probe.readAllStandardOutput()).trimmed(), answer);
     QStringList logged;

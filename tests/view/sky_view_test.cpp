@@ -107,6 +107,48 @@ TEST_F(SkyViewTest, DevicePixelViewportAndANewSurfaceThatKeepsTheScene) {
   }
 }
 
+// A window taller than wide still shows 15 scene units across. Seen from above the ecliptic
+// (heading 0, the tilt turning about the window's horizontal axis only) with the Earth at the
+// origin, the ring's points at radius 5 on that axis land 120 logical pixels either side of
+// the middle of a 360 x 540 view: x 60 and 300 on row 270, by tests/view/tall_view_reference.py.
+// Were the height not divided by the aspect, they would land at x -90 and 450, off the view.
+TEST_F(SkyViewTest, TallViewShowsFifteenUnitsAcross) {
+  SkyView view;  // its own, so that the shared view keeps its size
+  ASSERT_NO_FATAL_FAILURE(test::Show(view, QSize(360, 540)));
+  QResizeEvent resize(QSize(360, 540), QSize(480, 480));
+  QCoreApplication::sendEvent(&view, &resize);
+  view.Context()->makeCurrent(&view);
+  SkyScene& scene = view.Scene();
+  scene.ClearTrails();
+  scene.BodyAt(0)->Set(0.0, 0.0, 0.0);  // the Earth, the ring's centre
+  scene.tilt = 90;
+  scene.heading = 0;
+  view.Renderer().Render(scene);
+  const QImage frame = test::ReadFrame();
+  const double ratio = view.devicePixelRatio();
+  ASSERT_EQ(frame.size(), QSize(360, 540) * ratio);
+  const auto grey = [](QRgb c) {
+    return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 128) <= 2;
+  };
+  for (int x : {60, 300}) {
+    const QPoint at(static_cast<int>(x * ratio), static_cast<int>(270 * ratio));
+    EXPECT_GT(test::Sum(frame, test::Around(at, 2), grey), 0) << "no ring at x " << x;
+  }
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// A lost context takes its textures with it; the names must be forgotten all the same, or a
+// new context would draw with names it never made. No GL call is made, so none is needed.
+TEST(PictureTextureTest, ReleaseWithoutAContextForgetsEveryName) {
+  SkyScene scene;
+  scene.Build();
+  for (int i = 0; i < scene.SignCount(); ++i) scene.SignAt(i)->bannerTexture = 100u + i;
+  for (int i = 0; i < scene.BodyCount(); ++i) scene.BodyAt(i)->textureName = 200u + i;
+  ReleaseSceneTextures(scene, false);
+  for (int i = 0; i < scene.SignCount(); ++i) EXPECT_EQ(scene.SignAt(i)->bannerTexture, 0u) << i;
+  for (int i = 0; i < scene.BodyCount(); ++i) EXPECT_EQ(scene.BodyAt(i)->textureName, 0u) << i;
+}
+
 // Run on the offscreen platform and on xcb without a GL integration (see CMakeLists.txt).
 TEST(SkyViewNoGlTest, InitGlFailsAndTheSceneStillWorks) {
   if (!test::ExpectNoGl()) GTEST_SKIP() << "run with OpenGL";
