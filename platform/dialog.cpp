@@ -12,6 +12,7 @@
 
 #include "platform/control_factory.h"
 #include "platform/dialog_accessible.h"
+#include "platform/modal_box.h"
 #include "platform/user_actions.h"
 
 namespace astrivo {
@@ -192,7 +193,11 @@ void Dialog::SetScrollHandler(int id, std::function<void(int position)> handler)
 }
 
 int Dialog::exec() {
-  if (!appWindow_) return QDialog::exec();
+  if (!appWindow_) {
+    int result = Rejected;
+    RunModalBox(parentWidget(), [this, &result] { result = QDialog::exec(); });
+    return result;
+  }
   QEventLoop loop;
   connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
   show();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/modal_box.h"
 #include "platform/user_actions.h"
 
 namespace astrivo {
@@ -26,14 +27,9 @@ bool IsOnScreen(const QWidget* window) {
 // The box, transient for the prompting window and centred over it where the window system
 // lets a program place its windows.
 void ShowBox(QWidget* parent, const QString& text) {
-  UserActions::Instance().EndForModalBox();
-  QPointer<QWidget> window = parent != nullptr ? parent->window() : nullptr;
-  QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle), text);
-  // The box's window is active again once the box has closed, as the owner of a box is; a
-  // window system without a window manager would leave no window active.
-  if (window != nullptr && window->isVisible() && !window->isActiveWindow()) {
-    window->activateWindow();
-  }
+  RunModalBox(parent, [parent, &text] {
+    QMessageBox::warning(parent, QString::fromLatin1(kProgramTitle), text);
+  });
 }
 
 // Holds a prompt raised before its window is on screen (while the window initialises, say)

@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -35,15 +35,17 @@ constexpr std::pair<const char*, int> kControls[] = {
     {"tilt", kIdTiltSlider}, {"heading", kIdHeadingSlider}, {"month", kIdBirthMonth},
     {"day", kIdBirthDay}, {"year", kIdBirthYear}, {"submit", kIdSubmit}, {"today", kIdToday},
     {"tomorrow", kIdTomorrow}, {"week", kIdThisWeek}, {"thismonth", kIdThisMonth},
-    {"signs", kIdSignList}};
+    {"signs", kIdSignList}, {"view", kIdSkyView}, {"banner", kIdDateBanner}};
 // clang-format on
 
 // One sequence from a freshly opened window. Steps: a key by its X name, tapped ("A-" holds
 // Alt, "S-" Shift); hold:KEY:MS holds a key that long with the server repeating it; down:KEY
 // and up:KEY press and release one (repeating while down); press:C, release, click:C, move:C:DX
 // (DX pixels right of C's centre); groove:C a left click seven eighths along C, beyond its thumb,
-// mgroove:C the same with the middle button; wheel:C a notch away from the user over C; ok
-// waits for the box and answers it with Return, clickok with a click on its OK button; still:
+// mgroove:C the same with the middle button; wheel:C a notch away from the user over C; rclick:C
+// a right click on C, menu waits for the menu it opens; opens:KEY taps a key that opens a box
+// (the box comes at the press, so which window gets the release is up to the window system); ok waits for the box (a prompt or the
+// About box) and answers it with Return, clickok with a click on its OK button; still:
 // the sliders stay where they are from here to the end; trace waits for the trace to end,
 // runout ticks it to its end at once;
 // wait:MS; look: what a screen reader finds focused, as "control[ unavailable] 'text'
@@ -92,6 +94,14 @@ constexpr Sequence kSequences[] = {
    0, "signs", "day=32"},
   {"stored day 32: focus after the box", 32, "ok look runout look 5", 1,
    "day unavailable '32' [32] | day '32' [32]", "day=5"},
+  // Every way to the About box; the field keeps the focus and its selection behind it.
+  {"F1: About box, focus back", 1, "Tab Tab opens:F1 ok look", 1, "day '1' [1]", ""},
+  {"window menu: About box", 1, "Tab Tab rclick:banner menu Down opens:Return ok look", 1,
+   "day '1' [1]", ""},
+  {"view menu: About box", 1, "Tab Tab rclick:view menu Down opens:Return clickok look", 1,
+   "day '1' [1]", ""},
+  {"F1 in a thumb drag: the thumb let go", 1,
+   "press:heading move:heading:40 opens:F1 ok still move:heading:150 release wait:500", 1, "", ""},
 };
 // clang-format on
 
@@ -99,8 +109,8 @@ constexpr int kPauseMs = 60;         // after each input, for the program to tak
 constexpr int kWaitForBoxMs = 5000;  // for a box to come, or the window to be active again
 constexpr int kWaitForTraceMs = 20000;
 
-QMessageBox* OpenBox() {
-  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+QDialog* OpenBox() {
+  auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
   return box != nullptr && box->isVisible() ? box : nullptr;
 }
 
@@ -151,7 +161,10 @@ class ModalPromptTest : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched) != nullptr) ++boxes_;
+    if (event->type() == QEvent::Show && qobject_cast<QDialog*>(watched) != nullptr &&
+        static_cast<QDialog*>(watched)->isModal()) {
+      ++boxes_;
+    }
     // Each key's release as the window system hands it to the program, once.
     if (event->type() == QEvent::KeyRelease && watched->isWindowType() && event->spontaneous() &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
@@ -283,7 +296,7 @@ class ModalPromptTest : public QObject {
 
   void Step() {
     if (done_) {
-      if (QMessageBox* box = OpenBox()) box->reject();
+      if (QDialog* box = OpenBox()) box->reject();
       return;
     }
     if (until_) {
@@ -399,6 +412,18 @@ class ModalPromptTest : public QObject {
       input_.Button(button, true);
       input_.Button(button, false);
       Pause(kPauseMs);
+    } else if (verb == u"opens") {
+      input_.Key(parts[1], true, 30);
+      input_.Key(parts[1], false);
+      Pause(kPauseMs);
+    } else if (verb == u"rclick") {
+      moveTo(control->rect().center());
+      input_.Button(3, true);
+      input_.Button(3, false);
+      Pause(kPauseMs);
+    } else if (verb == u"menu") {
+      Until([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+            kWaitForBoxMs, step);
     } else if (verb == u"wheel") {
       moveTo(control->rect().center());
       input_.Button(4, true);
