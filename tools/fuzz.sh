@@ -14,16 +14,27 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 mkdir -p build/fuzz/findings
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
-for target in ini_text cli_args; do
+targets=(ini_text cli_args)
+# Side by side: each target takes one core for its SECONDS.
+pids=()
+for target in "${targets[@]}"; do
   mkdir -p "$found/$target"
   echo "fuzzing $target for ${seconds}s"
-  status=0
   "build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="build/fuzz/findings/$target-" -print_final_stats=1 \
-      "$found/$target" "fuzz/corpus/$target" >"$found/$target.log" 2>&1 || status=$?
+      "$found/$target" "fuzz/corpus/$target" >"$found/$target.log" 2>&1 &
+  pids+=($!)
+done
+failed=0
+for i in "${!targets[@]}"; do
+  target=${targets[$i]}
+  status=0
+  wait "${pids[$i]}" || status=$?
   if [ "$status" -ne 0 ]; then
     tail -n 60 "$found/$target.log"
-    exit "$status"
+    failed=$status
+    continue
   fi
   grep -E '^(Done|stat::number_of_executed_units)' "$found/$target.log"
 done
+exit "$failed"
