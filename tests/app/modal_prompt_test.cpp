@@ -10,11 +10,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -194,30 +192,6 @@ class ModalPromptTest : public QObject {
     return nullptr;
   }
 
-  // Where a point of a widget is on the X server's screen. On Wayland the window fills the
-  // output from its top-left corner, and the program does not know where its window is.
-  static QPoint OnScreen(const QWidget* widget, QPoint local) {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-      return widget->mapTo(widget->window(), local);
-    }
-    return widget->mapToGlobal(local);
-  }
-
-  // The same for a point of the box. On Wayland the compositor centres the box, with the
-  // title bar Qt draws for it, on the output.
-  static QPoint BoxOnScreen(const QWidget* widget, QPoint local) {
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
-      return widget->mapToGlobal(local);
-    }
-    const QWidget* box = widget->window();
-    const QMargins frame = box->windowHandle()->frameMargins();
-    const QSize framed = box->size().grownBy(frame);
-    const QSize output = box->screen()->size();
-    return widget->mapTo(box, local) +
-           QPoint((output.width() - framed.width()) / 2 + frame.left(),
-                  (output.height() - framed.height()) / 2 + frame.top());
-  }
-
   QString Value(const QString& name) const {
     QWidget* control = Control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
@@ -330,7 +304,7 @@ class ModalPromptTest : public QObject {
     const QString& verb = parts[0];
     const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
     QWidget* control = parts.size() > 1 ? Control(parts[1]) : nullptr;
-    const auto moveTo = [&](QPoint local) { input_.MoveTo(OnScreen(control, local)); };
+    const auto moveTo = [&](QPoint local) { input_.MoveTo(XInput::OnScreen(control, local)); };
     if (verb == u"ok" || verb == u"clickok") {
       Until([] { return OpenBox() != nullptr && QApplication::activeWindow() == OpenBox(); },
             kWaitForBoxMs, step + ": no box");
@@ -343,7 +317,7 @@ class ModalPromptTest : public QObject {
         input_.Key("Return", false);
       } else {
         const QPushButton* ok = OpenBox()->findChild<QPushButton*>();
-        input_.MoveTo(BoxOnScreen(ok, ok->rect().center()));
+        input_.MoveTo(XInput::OnScreen(ok, ok->rect().center()));
         input_.Button(1, true);
         input_.Button(1, false);
       }
@@ -358,7 +332,7 @@ class ModalPromptTest : public QObject {
       // no focus of its own.
       if (!x11 && QApplication::activeWindow() != dialog_.get()) {
         const QWidget* banner = dialog_->Control(kIdDateBanner);
-        input_.MoveTo(OnScreen(banner, banner->rect().center()));
+        input_.MoveTo(XInput::OnScreen(banner, banner->rect().center()));
         input_.Button(1, true);
         input_.Button(1, false);
       }

@@ -2,12 +2,19 @@
 #include "x_input.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
 
 // Xlib last: its macros (Bool, Status) break Qt's headers.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+// Xlib names X event types as macros; QEvent::KeyRelease is meant below.
+#undef KeyRelease
 
 namespace astrivo {
 namespace {
@@ -15,6 +22,20 @@ namespace {
 constexpr unsigned int kRepeatDelay = 250, kRepeatInterval = 30;  // ms
 
 }  // namespace
+
+QPoint XInput::OnScreen(const QWidget* widget, QPoint local) {
+  if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+    return widget->mapToGlobal(local);
+  }
+  const QWidget* window = widget->window();
+  const QPoint inWindow = widget->mapTo(window, local);
+  if (window->minimumSize() != window->maximumSize()) return inWindow;
+  const QMargins frame = window->windowHandle()->frameMargins();
+  const QSize framed = window->size().grownBy(frame);
+  const QSize output = window->screen()->size();
+  return inWindow + QPoint((output.width() - framed.width()) / 2 + frame.left(),
+                           (output.height() - framed.height()) / 2 + frame.top());
+}
 
 XInput::XInput(bool settle) : settle_(settle) {
   // A Wayland client gets its input from the compositor, which takes it from an X server of
@@ -28,6 +49,10 @@ XInput::XInput(bool settle) : settle_(settle) {
     display_ = nullptr;
   }
   if (display_ == nullptr) return;
+  if (platform == QLatin1String("wayland")) {
+    arrivals_ = std::make_unique<Arrivals>();
+    QCoreApplication::instance()->installEventFilter(arrivals_.get());
+  }
   // A key is held only as long as a test holds it: on a slow machine a press and its release
   // may be far enough apart for the server to repeat the key.
   XAutoRepeatOff(display_);
@@ -48,12 +73,15 @@ void XInput::MoveTo(QPoint global) {
 }
 
 void XInput::Button(int button, bool down) {
+  const bool wheel = button == 4 || button == 5;
+  if (wheel == down) ++sent_;
   XTestFakeButtonEvent(display_, static_cast<unsigned>(button), down ? True : False, CurrentTime);
   Sent();
 }
 
 void XInput::Key(const QString& keysym, bool down, unsigned long afterMs) {
   const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysym.toLatin1().constData()));
+  if (!down) ++sent_;
   XTestFakeKeyEvent(display_, code, down ? True : False, down ? afterMs : CurrentTime);
   Sent();
 }
@@ -81,6 +109,23 @@ void XInput::Settle() {
   // is then in the program's queue, and is dispatched here.
   QGuiApplication::sync();
   QCoreApplication::processEvents();
+  if (arrivals_ == nullptr) return;
+  QElapsedTimer clock;
+  clock.start();
+  while (arrivals_->seen < sent_ && clock.elapsed() < 2000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  arrivals_->seen = sent_;  // what never came is not waited for again
+}
+
+bool XInput::Arrivals::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched->isWindowType() && event->spontaneous() &&
+      (type == QEvent::MouseButtonRelease || type == QEvent::Wheel ||
+       (type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()))) {
+    ++seen;
+  }
+  return false;
 }
 
 }  // namespace astrivo

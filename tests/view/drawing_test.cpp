@@ -163,6 +163,38 @@ TEST_F(DrawingTest, TrailFadesToBlackAndLinesKeepTheirWidthAtAnyRatio) {
   EXPECT_TRUE(ring >= std::floor(ratio) && ring <= std::ceil(ratio) + 1) << ring;
 }
 
+// The first frames of a replay: a trail of n points spaced 8 degrees along the ecliptic, the
+// newest at longitude 78, in view. Point k (1 = newest) is drawn at 1 - k/n of the colour,
+// worked by hand: with two points 1/2, with four 3/4, 1/2 and 1/4; the oldest is black.
+TEST_F(DrawingTest, ShortTrailFadesInItsFewSteps) {
+  struct Row {
+    int points, k;
+    double factor;
+  };
+  constexpr Row kRows[] = {{2, 1, 0.5}, {4, 1, 0.75}, {4, 2, 0.5}, {4, 3, 0.25}};
+  for (const Row& row : kRows) {
+    Planet earth;
+    Planet mars(&earth, "MARS", 0);
+    mars.color = {1.0f, 0.5f, 0.25f};
+    for (int i = row.points - 1; i >= 0; --i) {
+      mars.trail.PushFront(SphericalPoint(5.0, 78.0 + 8.0 * i, 0.0, Vec3()));
+    }
+    mars.sight = SphericalPoint(5.0, 170.0, 0.0, Vec3());  // the sight mark out of view
+    mars.Set(0.0, -30.0, 0.0);                             // the sphere behind the camera
+    test::LookAt(Vec3(), SphericalPoint(5.0, 90.0, 0.0, Vec3()));
+    view_->Renderer().Bodies().DrawPlanet(mars);
+    const QImage frame = test::ReadFrame();
+    const double f = row.factor;
+    const auto close = [f](QRgb c) {
+      return std::abs(qRed(c) - f * 255) <= 8 && std::abs(qGreen(c) - f * 127.5) <= 8 &&
+             std::abs(qBlue(c) - f * 63.75) <= 8;
+    };
+    const QRect at = test::Around(test::Project(*mars.trail.At(row.k - 1)), 1);
+    EXPECT_GT(test::Sum(frame, at, close), 0)
+        << row.points << " points: point " << row.k << " should be at " << f;
+  }
+}
+
 // How many of 36 points of a ring show the rings' grey; `at(a)` places the point at angle a.
 template <typename Place>
 int RingHits(const QImage& frame, Place at) {

@@ -126,12 +126,16 @@ TEST_F(SkyViewTest, TallViewShowsFifteenUnitsAcross) {
   view.Renderer().Render(scene);
   const QImage frame = test::ReadFrame();
   const double ratio = view.devicePixelRatio();
-  ASSERT_EQ(frame.size(), QSize(360, 540) * ratio);
+  // A compositor may round the window to a device pixel or two more; the places are taken
+  // from the middle of the frame it gave.
+  ASSERT_LE(std::abs(frame.width() - 360 * ratio), 2 * ratio);
+  ASSERT_LE(std::abs(frame.height() - 540 * ratio), 2 * ratio);
+  ASSERT_GT(frame.height(), frame.width());
   const auto grey = [](QRgb c) {
     return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && std::abs(qRed(c) - 128) <= 2;
   };
   for (int x : {60, 300}) {
-    const QPoint at(static_cast<int>(x * ratio), static_cast<int>(270 * ratio));
+    const QPoint at(frame.width() / 2 + static_cast<int>((x - 180) * ratio), frame.height() / 2);
     EXPECT_GT(test::Sum(frame, test::Around(at, 2), grey), 0) << "no ring at x " << x;
   }
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
