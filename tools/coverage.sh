@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v gcovr >/dev/null || { echo "needs gcovr: sudo apt-get install gcovr" >&2; exit 2; }
 jobs="$(nproc)"
+# ccache's CCACHE_BASEDIR would record the sources' paths relative to each object's folder,
+# which gcovr cannot resolve.
+unset CCACHE_BASEDIR
 
 cmake --preset coverage >/dev/null
 cmake --build --preset coverage -j"$jobs"
