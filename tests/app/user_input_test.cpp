@@ -24,6 +24,7 @@
 #include "scoped_prompt_answer.h"
 #include "scratch_app.h"
 #include "sky/sky_scene.h"
+#include "view/sky_view.h"
 #include "x_input.h"
 
 namespace astrivo {
@@ -41,8 +42,9 @@ constexpr std::pair<const char*, int> kControls[] = {
 // One user session from a freshly opened window. Steps: keys by their X names ("S-" holds
 // Shift); click:, rclick:, press: and move: a control's centre ("off": the window's centre);
 // release; wheel:away or wheel:toward over the focused control; wait for the trace to end;
-// replay: space bar events as X delivers them, "+" a press, "-" a release at a timestamp in
-// ms, "*" flagged as auto-repeat (Qt flags a repeat only when it saw its release and press in
+// replay: space bar events as X delivers them to the focused control, "+" a press, "-" a
+// release at a timestamp in ms, "*" flagged as auto-repeat; toview: the same delivered to the
+// sky view's window, as a window system that lets a click give the view the keyboard does (Qt flags a repeat only when it saw its release and press in
 // time; the server sends each repeat as a release and a press with one timestamp).
 // `shown` is "control=what it shows": a
 // field's text, a slider's position, a list's entry, else the control's name, with "checked"
@@ -64,6 +66,7 @@ constexpr Session kSessions[] = {
   {"opens on tilt, no default button", false, "", "", "tilt", "submit=Submit", ""},
   {"view click keeps the focus", false, "day", "click:view End 5 Escape", "", "day=15", "closed 0"},
   {"view click, Space on Submit", false, "submit", "click:view space", "submit", "", "rated"},
+  {"Space that reaches the view", false, "submit", "toview:+1,-2", "submit", "", "rated"},
   {"right click on the view", false, "", "rclick:view", "tilt", "", "menu &About Astrivo..."},
   {"Enter in a field runs OK", false, "year", "Return", "", "", "closed 1"},
   {"Enter on Submit", false, "year", "Tab Return", "submit", "submit=Submit default", "rated"},
@@ -266,12 +269,15 @@ class UserInputTest : public QObject {
       if (verb == u"wait") {
         // A trace of four months lasts about 6 s.
         QTRY_VERIFY_WITH_TIMEOUT(!dialog_->IsTimerRunning(HoroscopeDialog::kTraceTimer), 20000);
-      } else if (verb == u"replay") {
+      } else if (verb == u"replay" || verb == u"toview") {
+        QObject* receiver = verb == u"replay"
+                                ? static_cast<QObject*>(QApplication::focusWidget())
+                                : static_cast<QObject*>(HoroscopeDialogPeer::View(*main_));
         for (QString event : target.split(u',')) {
           QKeyEvent key(event[0] == u'+' ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
                         Qt::NoModifier, " ", event.endsWith(u'*'));
           key.setTimestamp(event.remove(u'*').mid(1).toULongLong());
-          QApplication::sendEvent(QApplication::focusWidget(), &key);
+          QApplication::sendEvent(receiver, &key);
         }
       } else if (target.isEmpty() && verb != u"release") {
         const bool shifted = verb.startsWith(u"S-");

@@ -356,7 +356,9 @@ FAULTS = [
      "the vertical base unit from Qt's integer font height, a pixel short"),
     ("dialog-units-negative-half", "platform/dialog_units.cpp", "(product - half) / c",
      "(product + half) / c", "a negative half unit rounded toward zero"),
-    # app/: the focus guard of the sky view, which only Wayland needs (view_drag_wayland_*)
+    # app/: the focus guard of the sky view, caught by user_input_test's keys sent to the view.
+    # Debian 12's Qt never makes the view the focus window, so the first fault survives there:
+    # no input reaches that branch.
     ("view-focus-not-handed-back", "app/view_focus_guard.cpp",
      "if (now == &view_ && lastFocus_ != nullptr)", "if (now != &view_ && lastFocus_ != nullptr)",
      "a click into the sky view leaves no dialog control with the focus"),
