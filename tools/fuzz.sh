@@ -2,7 +2,7 @@
 # Builds the fuzz targets (clang, libFuzzer, ASan and UBSan; preset "fuzz") and runs each for
 # SECONDS (default 30) from its seeds in fuzz/corpus/<target>. The inputs found on the way go
 # to a temporary folder, so the seeds stay as they are; a failing input is kept in
-# build/fuzz/findings. Exits non-zero on the first failure.
+# build/fuzz/findings. The targets run side by side; exits non-zero when any of them failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -15,7 +15,6 @@ mkdir -p build/fuzz/findings
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
 targets=(ini_text cli_args)
-# Side by side: each target takes one core for its SECONDS.
 pids=()
 for target in "${targets[@]}"; do
   mkdir -p "$found/$target"
