@@ -2,7 +2,8 @@
 // server as a user drives them, on X11 and on Wayland (through weston's seat): one action
 // gives one box, a press the box interrupts stays ended, the key that raised the box repeats
 // into nothing, and the field that failed has the focus from the moment the box closes, also
-// while the trace keeps it disabled.
+// while the trace keeps it disabled. The About box, reached by F1 and by either menu, is such
+// a box too: it ends a press, and the window it stood over has the keyboard back after it.
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,10 +41,11 @@ constexpr std::pair<const char*, int> kControls[] = {
 // Alt, "S-" Shift); hold:KEY:MS holds a key that long with the server repeating it; down:KEY
 // and up:KEY press and release one (repeating while down); press:C, release, click:C, move:C:DX
 // (DX pixels right of C's centre); groove:C a left click seven eighths along C, beyond its thumb,
-// mgroove:C the same with the middle button; wheel:C a notch away from the user over C; rclick:C
-// a right click on C, menu waits for the menu it opens; opens:KEY taps a key that opens a box
-// (the box comes at the press, so which window gets the release is up to the window system); ok waits for the box (a prompt or the
-// About box) and answers it with Return, clickok with a click on its OK button; still:
+// mgroove:C the same with the middle button; wheel:C a notch away from the user over C;
+// rclick:C a right click on C, menu waits for the menu it opens; opens:KEY taps a key that
+// opens a box (the box comes at the press, so which window gets the release is up to the
+// window system); ok waits for the box (a prompt or the About box) and answers it with
+// Return, clickok with a click on its OK button; still:
 // the sliders stay where they are from here to the end; trace waits for the trace to end,
 // runout ticks it to its end at once;
 // wait:MS; look: what a screen reader finds focused, as "control[ unavailable] 'text'

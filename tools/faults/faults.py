@@ -4,10 +4,10 @@ Each original must occur exactly once in its file."""
 FAULTS = [
     # engine/
     ("love-from-mars", "engine/horoscope_scoring.cpp",
-     "DateTerm(birth, kLoveBirthDivisor) + mercury + venus;",
-     "DateTerm(birth, kLoveBirthDivisor) + mercury + mars;", "Love rated from Mars"),
+     "const int venus = PlanetTerm(ratio[2], aspect[2]);",
+     "const int venus = PlanetTerm(ratio[3], aspect[3]);", "Love rated from Mars"),
     ("luck-without-sun", "engine/horoscope_scoring.cpp",
-     "+ mercury + jupiter + sun;", "+ mercury + jupiter;", "Luck without the Sun's term"),
+     "+ mercury + jupiter + sun;", "+ mercury + jupiter + 0 * sun;", "Luck without the Sun's term"),
     ("money-without-mercury", "engine/horoscope_scoring.cpp",
      "DateTerm(birth, kMoneyBirthDivisor) + mercury + mars;",
      "DateTerm(birth, kMoneyBirthDivisor) + mars;", "Money without the shared Mercury term"),
