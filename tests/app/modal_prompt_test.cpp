@@ -184,7 +184,12 @@ class ModalPromptTest : public QObject {
     }
     dialog_->show();
     dialog_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    // On Wayland the window has the keyboard once the compositor says so, after it is exposed.
+    // A window that starts with a box over it leaves the keyboard to the box.
+    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    if (storedDay == 1) {
+      QTRY_VERIFY(dialog_->isActiveWindow() && QApplication::focusWidget() != nullptr);
+    }
   }
 
   QWidget* Control(const QString& name) const {
