@@ -19,7 +19,7 @@ packages=(
   qt6-wayland
   # The Wayland check: a headless compositor with its screenshooter, a fixed date, the X
   # side's window tree and screenshots, the pixel comparison.
-  weston faketime x11-utils imagemagick python3
+  weston libfaketime x11-utils imagemagick python3
   # The keyboard test sends real input through the X server (XTest).
   libxtst-dev
   # The screen reader check: AT-SPI on a private session bus, read with pyatspi, keys typed

@@ -4,7 +4,8 @@
 # few seconds though the window is never activated, and the sky view after the replay is
 # the same pixel for pixel. Both screenshots are the display server's own (weston's
 # screenshooter, ImageMagick's import of the X root), so what a compositor blends with the
-# window's alpha shows up. Both runs see the same fixed date through faketime.
+# window's alpha shows up. Both runs see the same fixed date through libfaketime, which the
+# build found.
 # usage: tools/wayland_check.sh [BUILD_DIR]    (default build/check; needs app/astrivo,
 #        tests/view/astrivo_view_tests and bench/startup/libfirst-frame-shim.so built there).
 #        With ASTRIVO_CHECK_SHOTS set to a folder, both screenshots are kept there.
@@ -14,6 +15,8 @@ build="$(realpath "${1:-build/check}")"
 app="$build/app/astrivo"
 view_tests="$build/tests/view/astrivo_view_tests"
 first_frame_shim="$build/bench/startup/libfirst-frame-shim.so"
+faketime_library="$(sed -n 's/^FAKETIME_LIBRARY:FILEPATH=//p' "$build/CMakeCache.txt")"
+[ -f "$faketime_library" ] || { echo "the build in $build found no libfaketime" >&2; exit 1; }
 readonly fixed_date='@2025-06-18 12:00:00'
 readonly width=1280 height=800        # both screens, in pixels
 readonly first_frame_limit=10         # seconds from start to the first frame
@@ -35,7 +38,7 @@ astrivo="$work/astrivo"
 cat >"$astrivo" <<WRAPPER
 #!/bin/sh
 exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \\
-  FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "$fixed_date" "$app"
+  LD_PRELOAD="$faketime_library" FAKETIME="$fixed_date" FAKETIME_DONT_FAKE_MONOTONIC=1 "$app"
 WRAPPER
 chmod +x "$astrivo"
 

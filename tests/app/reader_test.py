@@ -2,7 +2,7 @@
 """What a screen reader hears of the main window, read through AT-SPI as Orca reads it: the
 controls in reading order with their roles, names and values, and the events that one Submit
 and one This Month replay send. Runs the installed-style program on Wednesday 16 June 2004
-(faketime) with empty settings, so the birth date is the default 1 January 2000 (Capricorn),
+(libfaketime, preloaded from FAKETIME_LIBRARY) with empty settings, so the birth date is the default 1 January 2000 (Capricorn),
 and presses its keys through the X server with xdotool.
 
 usage: reader_test.py ASTRIVO   (inside dbus-run-session, with DISPLAY naming the X server
@@ -164,11 +164,12 @@ def main():
     events = Events()
     home = tempfile.mkdtemp()
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", FAKETIME_DONT_FAKE_MONOTONIC="1",
-               # A sanitizer build runs with faketime's library loaded ahead of its own.
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LD_PRELOAD=os.environ["FAKETIME_LIBRARY"],
+               FAKETIME=FIXED_NOW, FAKETIME_DONT_FAKE_MONOTONIC="1",
+               # A sanitizer build runs with libfaketime loaded ahead of its own runtime.
                ASAN_OPTIONS=":".join(filter(None, [os.environ.get("ASAN_OPTIONS"),
                                                    "verify_asan_link_order=0"])))
-    program = subprocess.Popen(["faketime", "-f", FIXED_NOW, astrivo], env=env)
+    program = subprocess.Popen([astrivo], env=env)
     try:
         run(events)
     finally:
