@@ -16,7 +16,7 @@ cmake --preset coverage >/dev/null
 cmake --build --preset coverage -j"$jobs"
 find build/coverage -name '*.gcda' -delete
 run=(ctest --test-dir build/coverage -j"$((jobs * 3))" --output-on-failure)
-[ -n "${DISPLAY:-}" ] || run=(xvfb-run -a -s "-screen 0 1600x1000x24" "${run[@]}")
+[ -n "${DISPLAY:-}" ] || run=(xvfb-run -a -s "-noreset -screen 0 1600x1000x24" "${run[@]}")
 "${run[@]}" || echo "coverage: some tests failed; their lines may show as not run" >&2
 
 # The product's own sources; tests, benchmarks, tools and generated files are left out.

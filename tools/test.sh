@@ -16,7 +16,7 @@ run_ctest() {
   local dir=$1
   shift
   if [ -z "${DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1600x1000x24" ctest --test-dir "$dir" --output-on-failure -j"$test_jobs" "$@"
+    xvfb-run -a -s "-noreset -screen 0 1600x1000x24" ctest --test-dir "$dir" --output-on-failure -j"$test_jobs" "$@"
   else
     ctest --test-dir "$dir" --output-on-failure -j"$test_jobs" "$@"
   fi

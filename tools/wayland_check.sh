@@ -103,7 +103,7 @@ settle "$work/wayland.ppm" wayland_shot "$work/wayland-blank.ppm"
 
 # --- X11 ------------------------------------------------------------------------------
 # Xvfb picks a free display number and writes it once it accepts clients.
-timeout 110 Xvfb -displayfd 3 -screen 0 ${width}x${height}x24 -nolisten tcp \
+timeout 110 Xvfb -displayfd 3 -noreset -screen 0 ${width}x${height}x24 -nolisten tcp \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for ((i = 0; i < 50; ++i)); do [ -s "$work/display" ] && break; sleep 0.2; done

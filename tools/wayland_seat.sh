@@ -32,7 +32,7 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # Xvfb picks a free display number and writes it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 "$((width * scale))x$((height * scale))x24" -nolisten tcp \
+Xvfb -displayfd 3 -noreset -screen 0 "$((width * scale))x$((height * scale))x24" -nolisten tcp \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for ((i = 0; i < 50; ++i)); do [ -s "$work/display" ] && break; sleep 0.1; done

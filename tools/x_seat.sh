@@ -21,8 +21,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# Xvfb picks a free display number and writes it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display number and writes it once it accepts clients. -noreset: by
+# default the server resets when its last client leaves, and a client that connects during
+# the reset (a program starting while a short xdotool or xprop call ends) is refused.
+Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pid=$!
 for ((i = 0; i < 50; ++i)); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; exit 1; }

@@ -277,7 +277,7 @@ QMap<QString, QString> RunOnScreen(const QString& platform, const QString& scale
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("QT_SCALE_FACTOR", scale);
     child.setProcessEnvironment(env);
-    child.start("xvfb-run", {"-a", "-s", "-screen 0 1920x1080x24", self, kChildFlag});
+    child.start("xvfb-run", {"-a", "-s", "-noreset -screen 0 1920x1080x24", self, kChildFlag});
   } else {
     child.setProcessEnvironment(env);
     child.start(QStringLiteral(ASTRIVO_SOURCE_DIR "/tools/wayland_seat.sh"),

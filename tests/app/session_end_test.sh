@@ -110,7 +110,7 @@ run_case() {
   mkdir -p "$work/config/Kavero"
   printf '%s' "$seeded" >"$work/config/Kavero/astrivo.conf"
   if ((!wayland)); then
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for ((i = 0; i < 100; ++i)); do [ -s "$work/display" ] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$work/display")"

@@ -74,7 +74,7 @@ def ctest_command(build, tests):
     if tests is not None:
         command += ["-R", tests]
     if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
-        command = ["xvfb-run", "-a", "-s", "-screen 0 1600x1000x24"] + command
+        command = ["xvfb-run", "-a", "-s", "-noreset -screen 0 1600x1000x24"] + command
     return command
 
 
