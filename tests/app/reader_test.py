@@ -2,8 +2,8 @@
 """What a screen reader hears of the main window, read through AT-SPI as Orca reads it: the
 controls in reading order with their roles, names and values, and the events that one Submit
 and one This Month replay send. Runs the installed-style program on Wednesday 16 June 2004
-(libfaketime, preloaded from FAKETIME_LIBRARY) with empty settings, so the birth date is the default 1 January 2000 (Capricorn),
-and presses its keys through the X server with xdotool.
+(libfaketime, preloaded from FAKETIME_LIBRARY) with empty settings, so the birth date is the
+default 1 January 2000 (Capricorn), and presses its keys through the X server with xdotool.
 
 usage: reader_test.py ASTRIVO   (inside dbus-run-session, with DISPLAY naming the X server
                                  that carries the keyboard; QT_QPA_PLATFORM picks X11 or
