@@ -20,22 +20,14 @@
 #include <utility>
 
 #include "app/horoscope_dialog.h"
-#include "app/main_dialog_layout.h"
 #include "fixed_today.h"
+#include "named_controls.h"
 #include "run_out_start.h"
 #include "scratch_app.h"
 #include "x_input.h"
 
 namespace astrivo {
 namespace {
-
-// clang-format off
-constexpr std::pair<const char*, int> kControls[] = {
-    {"tilt", kIdTiltSlider}, {"heading", kIdHeadingSlider}, {"month", kIdBirthMonth},
-    {"day", kIdBirthDay}, {"year", kIdBirthYear}, {"submit", kIdSubmit}, {"today", kIdToday},
-    {"tomorrow", kIdTomorrow}, {"week", kIdThisWeek}, {"thismonth", kIdThisMonth},
-    {"signs", kIdSignList}, {"view", kIdSkyView}, {"banner", kIdDateBanner}};
-// clang-format on
 
 // One sequence from a freshly opened window. Steps: a key by its X name, tapped ("A-" holds
 // Alt, "S-" Shift); hold:KEY:MS holds a key that long with the server repeating it; down:KEY
@@ -182,22 +174,10 @@ class ModalPromptTest : public QObject {
       QVERIFY(RunOutStart(*dialog_));
       dialog_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
-    dialog_->show();
-    dialog_->activateWindow();
-    // On Wayland the window has the keyboard once the compositor says so, after it is exposed.
-    // A window that starts with a box over it leaves the keyboard to the box.
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
-    if (storedDay == 1) {
-      QTRY_VERIFY(dialog_->isActiveWindow() && QApplication::focusWidget() != nullptr);
-    }
+    ShowForInput(*dialog_, storedDay == 1);
   }
 
-  QWidget* Control(const QString& name) const {
-    for (const auto& [known, id] : kControls) {
-      if (name == QLatin1String(known)) return dialog_->Control(id);
-    }
-    return nullptr;
-  }
+  QWidget* Control(const QString& name) const { return NamedControl(*dialog_, name); }
 
   QString Value(const QString& name) const {
     QWidget* control = Control(name);
@@ -218,9 +198,9 @@ class ModalPromptTest : public QObject {
 
   // What a screen reader finds focused among the window's controls.
   QString Look() const {
-    for (const auto& [name, id] : kControls) {
+    for (const auto& [name, id] : kNamedControls) {
       QAccessibleInterface* read = QAccessible::queryAccessibleInterface(dialog_->Control(id));
-      if (!read->state().focused) continue;
+      if (read == nullptr || !read->state().focused) continue;
       QString seen = QString::fromLatin1(name);
       if (read->state().disabled) seen += " unavailable";
       if (QAccessibleTextInterface* text = read->textInterface()) {

@@ -12,14 +12,12 @@
 #include <QTimer>
 
 #include <memory>
-#include <utility>
 
 #include "app/about_dialog.h"
-#include "app/about_layout.h"
 #include "app/horoscope_dialog.h"
-#include "app/main_dialog_layout.h"
 #include "dialog_peer.h"
 #include "fixed_today.h"
+#include "named_controls.h"
 #include "run_out_start.h"
 #include "scoped_prompt_answer.h"
 #include "scratch_app.h"
@@ -29,15 +27,6 @@
 
 namespace astrivo {
 namespace {
-
-// clang-format off
-constexpr std::pair<const char*, int> kControls[] = {
-    {"tilt", kIdTiltSlider}, {"heading", kIdHeadingSlider}, {"month", kIdBirthMonth},
-    {"day", kIdBirthDay}, {"year", kIdBirthYear}, {"submit", kIdSubmit}, {"today", kIdToday},
-    {"tomorrow", kIdTomorrow}, {"week", kIdThisWeek}, {"thismonth", kIdThisMonth},
-    {"signs", kIdSignList}, {"view", kIdSkyView}, {"trace", kIdTraceMonth}, {"link", kIdLink},
-    {"ok", kIdOk}};
-// clang-format on
 
 // One user session from a freshly opened window. Steps: keys by their X names ("S-" holds
 // Shift); click:, rclick:, press: and move: a control's centre ("off": the window's centre);
@@ -228,25 +217,13 @@ class UserInputTest : public QObject {
       QVERIFY(RunOutStart(*main_));
       main_->ControlAs<QSlider>(kIdHeadingSlider)->setValue(0);
     }
-    dialog_->show();
-    dialog_->activateWindow();
-    // On Wayland the window has the keyboard once the compositor says so, after it is exposed.
-    QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
-    QTRY_VERIFY(dialog_->isActiveWindow() && QApplication::focusWidget() != nullptr);
+    ShowForInput(*dialog_);
   }
 
   QWidget* Control(const QString& name) const {
-    for (const auto& [known, id] : kControls) {
-      if (name == QLatin1String(known)) return dialog_->Control(id);
-    }
-    return name == u"off" ? dialog_.get() : nullptr;
+    return name == u"off" ? dialog_.get() : NamedControl(*dialog_, name);
   }
-  QString Name(const QWidget* widget) const {
-    for (const auto& [name, id] : kControls) {
-      if (widget != nullptr && dialog_->Control(id) == widget) return name;
-    }
-    return "another";
-  }
+  QString Name(const QWidget* widget) const { return ControlName(*dialog_, widget); }
 
   void Run(const QString& steps) {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
