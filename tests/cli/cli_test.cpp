@@ -132,6 +132,10 @@ TEST(CliTest, JsonOnGoodInputAndOneLineOnStderrOnBadInput) {
        "2J'",
        2, "'\\u009b2J' is not one of"},
       {"rate --birth 1980-06-15 --period 'Zürich'", 2, "'Zürich' is not one of"},
+      // A byte outside UTF-8 is escaped too: a lone 0x9b starts a command on some terminals.
+      {"rate --birth 1980-06-15 --period '\x9b"
+       "2J'",
+       2, "'\\x9b2J' is not one of"},
       {"", 2, "no command given"},
       {"horoscope", 2, "unknown command 'horoscope'"},
       {"rate", 2, "'rate' needs --birth"},

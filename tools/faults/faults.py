@@ -389,6 +389,12 @@ FAULTS = [
     ("date-second-dash-unchecked", "cli/date_argument.cpp",
      "text[4] != '-' || text[7] != '-' ||", "text[4] != '-' ||",
      "any character between month and day accepted: 2004-06x16 read as 16 June"),
+    # cli/printable_text.cpp: refused arguments echoed, caught by tests/cli/printable_text_test.cpp
+    ("utf8-any-byte-passes", "cli/printable_text.cpp", "  if (lead < 0x80) return 1;",
+     "  if (lead < 0x80 || lead > 0xf4) return 1;", "bytes F5..FF echoed raw, as a start"),
+    ("utf8-overlong-three", "cli/printable_text.cpp",
+     "    if (lead == 0xe0) secondLow = 0xa0;", "",
+     "an overlong three-byte form echoed raw"),
     # sky/vec3.cpp: the vector under every position
     ("rotate-in-radians", "sky/vec3.cpp",
      "const double theta = (std::atan2(b, a) * kRadiansToDegrees + degrees) * kDegreesToRadians;",
