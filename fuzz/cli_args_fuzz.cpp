@@ -1,7 +1,7 @@
 // The command-line tool's arguments from any bytes, one argument per line: it never crashes,
 // and it keeps its promises: exit 0 with its answer (a JSON object, or the usage or version
 // text) and a newline on out and nothing on err, or exit 2 with nothing on out and one line on
-// err.
+// err with no control character in it.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -42,6 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(code == astrivo::kExitBadInput, "exit 0 or 2");
     Check(printed.empty(), "nothing on out for bad input");
     Check(!complaint.empty() && complaint.find('\n') == complaint.size() - 1, "one line on err");
+    // Plain text for a terminal: no control character but the line's end, nor a C1 one in UTF-8.
+    for (std::size_t i = 0; i + 1 < complaint.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(complaint[i]);
+      const auto next = static_cast<unsigned char>(complaint[i + 1]);
+      Check(byte >= 0x20 && byte != 0x7f && !(byte == 0xc2 && next >= 0x80 && next <= 0x9f),
+            "no control character on err");
+    }
   }
   return 0;
 }

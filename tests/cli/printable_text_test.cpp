@@ -22,8 +22,8 @@ TEST(PrintableTextTest, BytesOutsideWellFormedUtf8AreEscapedOneByOne) {
   } cases[] = {
       {"cut short at the end", "\xe2\x82", "\\xe2\\x82"},
       {"four bytes cut short", "\xf0\x9f\x8c", "\\xf0\\x9f\\x8c"},
-      {"broken by a letter", "\xe2\x82" "a", "\\xe2\\x82a"},
-      {"stray continuations", "\x80" "a\xbf", "\\x80a\\xbf"},
+      {"broken by a letter", "\xe2\x82z", "\\xe2\\x82z"},
+      {"stray continuations", "\x80z\xbf", "\\x80z\\xbf"},
       {"overlong in two bytes", "\xc0\xaf\xc1\xbf", "\\xc0\\xaf\\xc1\\xbf"},
       {"overlong U+07FF", "\xe0\x9f\xbf", "\\xe0\\x9f\\xbf"},
       {"overlong U+FFFF", "\xf0\x8f\xbf\xbf", "\\xf0\\x8f\\xbf\\xbf"},
