@@ -62,7 +62,7 @@ std::string WithControlsEscaped(std::string_view text) {
       shown += "\\\\";
     } else if (byte < 0x20 || byte == 0x7f || length == 0) {
       AppendEscape(shown, "\\x%02x", byte);
-    } else if (byte == 0xc2 && static_cast<unsigned char>(text[i + 1]) <= 0x9f) {
+    } else if (length == 2 && byte == 0xc2 && static_cast<unsigned char>(text[i + 1]) <= 0x9f) {
       AppendEscape(shown, "\\u%04x", static_cast<unsigned char>(text[i + 1]));
       ++i;
     } else {
